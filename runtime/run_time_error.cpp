@@ -1,0 +1,25 @@
+#include "run_time_error.h"
+
+namespace testola {
+
+RunTimeError::RunTimeError(RunTimeErrorKind kind) : std::runtime_error(RunTimeErrorDescription(kind)), m_kind(kind) {}
+
+void RaiseRunTimeError(RunTimeErrorKind kind) {
+    throw RunTimeError(kind);
+}
+
+std::string RunTimeErrorDescription(RunTimeErrorKind kind) {
+    switch (kind) {
+    case RunTimeErrorKind::Overflow:
+        return "Ошибка выполнения: переполнение.";
+    case RunTimeErrorKind::IndexOutOfRange:
+        return "Ошибка выполнения: индекс вне допустимого диапазона.";
+    case RunTimeErrorKind::FloatingPointFault:
+        return "Ошибка выполнения: ошибка вычислений с плавающей точкой.";
+    case RunTimeErrorKind::ControlCallFailed:
+        return "Ошибка выполнения: сбой при обращении к элементу окна.";
+    }
+    return "Ошибка выполнения.";
+}
+
+} // namespace testola

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace testola {
+
+// The kinds of failure the runtime detects; each one ends the program after it has been reported.
+enum class RunTimeErrorKind {
+    Overflow,
+    IndexOutOfRange,
+    FloatingPointFault,
+    ControlCallFailed,
+};
+
+class RunTimeError : public std::runtime_error {
+public:
+    explicit RunTimeError(RunTimeErrorKind kind);
+    RunTimeErrorKind Kind() const noexcept { return m_kind; }
+
+private:
+    RunTimeErrorKind m_kind;
+};
+
+[[noreturn]] void RaiseRunTimeError(RunTimeErrorKind kind);
+
+// The Russian sentence shown to the user when an error of this kind ends the program.
+std::string RunTimeErrorDescription(RunTimeErrorKind kind);
+
+} // namespace testola

@@ -1,0 +1,40 @@
+#include "scripted_runtime.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace testola::testing {
+
+float ScriptedRuntime::NextRandom() {
+    ++RandomsDrawn;
+    if (const auto failure = std::exchange(m_randomFailure, std::nullopt)) {
+        RaiseRunTimeError(*failure);
+    }
+    if (m_randoms.empty()) {
+        return Runtime::NextRandom();
+    }
+    const float number = m_randoms.front();
+    m_randoms.pop_front();
+    return number;
+}
+
+std::string ScriptedRuntime::ShowInputBox(const std::string& prompt, const std::string& title,
+                                          const std::string& defaultText) {
+    InputBoxes.push_back({prompt, title, defaultText});
+    if (const auto failure = std::exchange(m_inputFailure, std::nullopt)) {
+        RaiseRunTimeError(*failure);
+    }
+    // An unscripted input box is a fault in the test, not a cancelled dialog.
+    if (m_answers.empty()) {
+        throw std::logic_error("input box opened with no scripted answer");
+    }
+    std::string answer = std::move(m_answers.front());
+    m_answers.pop_front();
+    return answer;
+}
+
+void ScriptedRuntime::ShowMessageBox(const std::string& prompt, MessageStyle style, const std::string& title) {
+    Messages.push_back({prompt, style, title});
+}
+
+} // namespace testola::testing
