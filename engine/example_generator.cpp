@@ -1,0 +1,49 @@
+#include "example_generator.h"
+
+#include "runtime.h"
+
+#include <cmath>
+
+namespace testola {
+
+namespace {
+
+constexpr double kLargestElement = 10.0;
+
+std::int16_t DrawElement(Runtime& runtime) {
+    // The product stays in double precision: rounding it to single precision first would turn 0.85f * 10 into
+    // exactly 8.5 and give 8 instead of 9.
+    const double product = static_cast<double>(runtime.NextRandom()) * kLargestElement;
+    if (!std::isfinite(product)) {
+        RaiseRunTimeError(RunTimeErrorKind::FloatingPointFault);
+    }
+    return runtime.RoundToInt16(product);
+}
+
+} // namespace
+
+void GenerateExample(ExamState& state, Runtime& runtime) {
+    state.MatrixText.clear();
+    for (int row = 0; row < MatrixSize; ++row) {
+        std::string rowText;
+        for (int column = 0; column < MatrixSize; ++column) {
+            const std::int16_t element = DrawElement(runtime);
+            state.Matrix[row][column] = element;
+            if (row == 0 && column == 0) {
+                state.MaxValue = element;
+                state.MinValue = element;
+            } else if (element > state.MaxValue) {
+                state.MaxValue = element;
+            } else if (element < state.MinValue) {
+                state.MinValue = element;
+            }
+            rowText += ' ';
+            rowText += runtime.IntegerToText(element);
+        }
+        state.MatrixText += "\r\n";
+        state.MatrixText += rowText;
+    }
+    state.CorrectAnswer = (static_cast<double>(state.MaxValue) + static_cast<double>(state.MinValue)) / 2.0;
+}
+
+} // namespace testola

@@ -1,0 +1,160 @@
+#include "exam.h"
+#include "matrix_script.h"
+#include "row_name.h"
+#include "scripted_runtime.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace testola {
+namespace {
+
+using testing::RandomsForMatrix;
+using testing::ScriptedRuntime;
+
+// Eight examples with answers 5, 4.5, 0, 10, 5, 1, 9.5, 3 (a half, both ends of the range, whole numbers).
+const std::vector<ExampleMatrix> kExamMatrices = {
+    {{{3, 7, 1}, {10, 0, 5}, {2, 2, 9}}}, {{{9, 0, 3}, {3, 3, 3}, {3, 3, 3}}},
+    {{{0, 0, 0}, {0, 0, 0}, {0, 0, 0}}},  {{{10, 10, 10}, {10, 10, 10}, {10, 10, 10}}},
+    {{{5, 5, 5}, {5, 5, 5}, {5, 5, 5}}},  {{{1, 1, 1}, {1, 1, 1}, {0, 2, 1}}},
+    {{{9, 10, 9}, {9, 9, 9}, {9, 9, 9}}}, {{{2, 4, 3}, {3, 3, 3}, {3, 3, 3}}},
+};
+const std::vector<std::string> kRightAnswers = {"5", "4.5", "0", "10", "5.0", "1", "9.5", "3"};
+const std::vector<std::string> kWrongAnswers = {"4", "4,5", "1", "9", "abc", "", "9", "3.01"};
+
+void QueueExam(ScriptedRuntime& runtime) {
+    for (const ExampleMatrix& matrix : kExamMatrices) {
+        runtime.QueueRandoms(RandomsForMatrix(matrix));
+    }
+}
+
+// Plays one exam, answering the examples named in rightOnes correctly; returns each answer's outcome.
+std::vector<AnswerOutcome> PlayExam(ExamState& state, ScriptedRuntime& runtime, const std::vector<bool>& rightOnes) {
+    QueueExam(runtime);
+    std::vector<AnswerOutcome> outcomes;
+    for (std::size_t example = 0; example < kExamMatrices.size(); ++example) {
+        NextExample(state, example == 0, runtime);
+        EXPECT_EQ(state.ExampleNumber, static_cast<std::int16_t>(example + 1));
+        const std::string& answer = rightOnes[example] ? kRightAnswers[example] : kWrongAnswers[example];
+        outcomes.push_back(SubmitAnswer(state, answer, runtime));
+    }
+    return outcomes;
+}
+
+class ExamScore : public ::testing::TestWithParam<int> {};
+
+// Every count of right answers from none to all, placed at the end of the exam so the first examples are wrong.
+TEST_P(ExamScore, IsTwoPointsForEachRightAnswer) {
+    const int rightCount = GetParam();
+    std::vector<bool> rightOnes(8, false);
+    for (int example = 8 - rightCount; example < 8; ++example) {
+        rightOnes[static_cast<std::size_t>(example)] = true;
+    }
+    ScriptedRuntime runtime;
+    ExamState state;
+
+    const std::vector<AnswerOutcome> outcomes = PlayExam(state, runtime, rightOnes);
+
+    EXPECT_EQ(state.Score, 2 * rightCount);
+    for (std::size_t example = 0; example < outcomes.size(); ++example) {
+        EXPECT_EQ(outcomes[example].Correct, rightOnes[example]) << "example " << example + 1;
+        EXPECT_EQ(outcomes[example].Finished, example == 7) << "example " << example + 1;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(RightAnswers, ExamScore, ::testing::Range(0, 9));
+
+TEST(Exam, ASecondExamStartsAgainAtOneWithNoPoints) {
+    ScriptedRuntime runtime;
+    ExamState state;
+    PlayExam(state, runtime, std::vector<bool>(8, true));
+    ASSERT_EQ(state.Score, 16);
+
+    QueueExam(runtime);
+    NextExample(state, true, runtime);
+
+    EXPECT_EQ(state.ExampleNumber, 1);
+    EXPECT_EQ(state.Score, 0);
+    EXPECT_EQ(state.CorrectAnswer, 5.0);
+}
+
+TEST(Exam, ScoreStaysAfterTheExamUntilTheNextOneStarts) {
+    ScriptedRuntime runtime;
+    ExamState state;
+    PlayExam(state, runtime, {true, false, true, false, true, false, true, false});
+    EXPECT_EQ(state.Score, 8);
+    EXPECT_EQ(state.ExampleNumber, 8);
+}
+
+TEST(Exam, FinishedOnlyAtExactlyTheLastExample) {
+    ScriptedRuntime runtime;
+    ExamState state;
+    state.ExampleNumber = 8;
+    NextExample(state, false, runtime);
+    EXPECT_EQ(state.ExampleNumber, 9);
+    EXPECT_FALSE(SubmitAnswer(state, "0", runtime).Finished);
+}
+
+struct AnswerCase {
+    // Printed in test listings instead of the raw bytes of the row.
+    friend std::ostream& operator<<(std::ostream& out, const AnswerCase& row) { return out << row.name; }
+    const char* name;
+    ExampleMatrix matrix;
+    const char* answer;
+    bool correct;
+};
+
+class SubmitAnswerText : public ::testing::TestWithParam<AnswerCase> {};
+
+TEST_P(SubmitAnswerText, IsRightOnlyWhenItsNumberEqualsTheMidpointExactly) {
+    const AnswerCase& answer = GetParam();
+    ScriptedRuntime runtime;
+    runtime.QueueRandoms(RandomsForMatrix(answer.matrix));
+    ExamState state;
+    NextExample(state, true, runtime);
+
+    const AnswerOutcome outcome = SubmitAnswer(state, answer.answer, runtime);
+
+    EXPECT_EQ(outcome.Correct, answer.correct);
+    EXPECT_EQ(state.Score, answer.correct ? 2 : 0);
+}
+
+const ExampleMatrix kAnswerFive{{{3, 7, 1}, {10, 0, 5}, {2, 2, 9}}};
+const ExampleMatrix kAnswerFourAndAHalf{{{9, 0, 3}, {3, 3, 3}, {3, 3, 3}}};
+const ExampleMatrix kAnswerZero{};
+
+INSTANTIATE_TEST_SUITE_P(Texts, SubmitAnswerText,
+                         ::testing::Values(AnswerCase{"WholeNumber", kAnswerFive, "5", true},
+                                           AnswerCase{"WithDecimals", kAnswerFive, "5.0", true},
+                                           AnswerCase{"WithBlanksAround", kAnswerFive, "  5 ", true},
+                                           AnswerCase{"NearlyRight", kAnswerFive, "5.000001", false},
+                                           AnswerCase{"Half", kAnswerFourAndAHalf, "4.5", true},
+                                           AnswerCase{"CommaEndsTheNumber", kAnswerFourAndAHalf, "4,5", false},
+                                           AnswerCase{"EmptyTextIsZeroAndWrong", kAnswerFive, "", false},
+                                           AnswerCase{"EmptyTextIsZeroAndRightForZeros", kAnswerZero, "", true},
+                                           AnswerCase{"BeyondTheDoubleRangeIsWrong", kAnswerFive, "1e400", false}),
+                         testing::RowName());
+
+TEST(SubmitAnswer, KeepsTheConvertedAnswer) {
+    ScriptedRuntime runtime;
+    ExamState state;
+    NextExample(state, true, runtime);
+    SubmitAnswer(state, "-12.25xyz", runtime);
+    EXPECT_EQ(state.UserAnswer, -12.25);
+}
+
+// Neither can happen in an exam of eight examples, but the arithmetic must still refuse to wrap.
+TEST(Exam, SixteenBitOverflowOfScoreOrExampleNumberIsARunTimeError) {
+    ScriptedRuntime runtime;
+    ExamState state;
+    NextExample(state, true, runtime);
+    state.Score = 32766;
+    EXPECT_THROW(SubmitAnswer(state, std::to_string(state.CorrectAnswer), runtime), RunTimeError);
+
+    state.ExampleNumber = 32767;
+    EXPECT_THROW(NextExample(state, false, runtime), RunTimeError);
+}
+
+} // namespace
+} // namespace testola
