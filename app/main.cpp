@@ -1,0 +1,16 @@
+#include "application_setup.h"
+#include "form1.h"
+#include "qt_runtime.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    testola::PrepareApplication(application);
+
+    testola::QtRuntime runtime;
+    testola::Form1 form(runtime);
+    runtime.SetWindow(&form);
+    form.show();
+    return QApplication::exec();
+}

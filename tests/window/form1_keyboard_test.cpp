@@ -1,0 +1,67 @@
+#include "form1_fixture.h"
+#include "matrix_script.h"
+
+namespace testola::testing {
+namespace {
+
+const ExampleMatrix kFourAndAHalf{{{9, 0, 3}, {3, 3, 3}, {3, 3, 3}}};
+
+TEST_F(Form1Test, AWholeExamTakesOnlyEnterAndTypedAnswers) {
+    for (int example = 0; example < 8; ++example) {
+        m_runtime.QueueRandoms(RandomsForMatrix(kFourAndAHalf));
+        m_runtime.QueueAnswer("4.5");
+        PressKey(Qt::Key_Return);
+        PressKey(Qt::Key_Enter);
+    }
+    EXPECT_EQ(m_form->State().ExampleNumber, 8);
+    EXPECT_EQ(m_runtime.InputBoxes.size(), 8u);
+    PressKey(Qt::Key_Return);
+    ASSERT_EQ(m_runtime.Messages.size(), 1u);
+    EXPECT_EQ(m_runtime.Messages[0].Prompt, "Вы имеете право поступить на дневное отделение\r\n\r\nНабрано баллов: 16");
+    EXPECT_EQ(m_runtime.MinimiseCount, 0);
+    EXPECT_EQ(m_runtime.EndCount, 0);
+
+    // And the next Enter starts a new exam.
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(m_form->State().ExampleNumber, 1);
+    EXPECT_EQ(m_form->State().Score, 0);
+}
+
+TEST_F(Form1Test, EscapeEndsTheProgramWhateverHasTheFocus) {
+    Button("Command2")->setFocus();
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(m_runtime.EndCount, 1);
+    EXPECT_EQ(m_runtime.MinimiseCount, 0);
+}
+
+TEST_F(Form1Test, EnterPressesTheFocusedButtonRatherThanTheDefault) {
+    Button("Command2")->setFocus();
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(m_runtime.MinimiseCount, 1);
+    EXPECT_EQ(m_form->State().ExampleNumber, 0);
+}
+
+TEST_F(Form1Test, EnterWithNoFocusedButtonPressesTheExamButtonButNeverWhenItIsDisabled) {
+    m_form->focusWidget()->clearFocus();
+    ASSERT_EQ(m_form->focusWidget(), nullptr);
+    m_runtime.QueueRandoms(RandomsForMatrix(kFourAndAHalf));
+    PressKey(Qt::Key_Enter);
+    EXPECT_EQ(m_form->State().ExampleNumber, 1);
+
+    // Now the exam button is disabled and waits for the answer.
+    m_form->focusWidget()->clearFocus();
+    PressKey(Qt::Key_Return);
+    PressKey(Qt::Key_Enter);
+    EXPECT_EQ(m_form->State().ExampleNumber, 1);
+    EXPECT_EQ(m_runtime.RandomsDrawn, 9);
+    EXPECT_TRUE(m_runtime.InputBoxes.empty());
+}
+
+TEST_F(Form1Test, SpaceAlsoPressesTheFocusedButton) {
+    m_runtime.QueueRandoms(RandomsForMatrix(kFourAndAHalf));
+    PressKey(Qt::Key_Space);
+    EXPECT_EQ(m_form->State().ExampleNumber, 1);
+}
+
+} // namespace
+} // namespace testola::testing

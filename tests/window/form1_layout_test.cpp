@@ -1,0 +1,205 @@
+#include "form1_fixture.h"
+#include "row_name.h"
+
+#include <QAccessible>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QLabel>
+#include <cmath>
+#include <vector>
+
+namespace testola::testing {
+namespace {
+
+struct ControlCase {
+    friend std::ostream& operator<<(std::ostream& out, const ControlCase& row) { return out << row.name; }
+    const char* name;
+    QRect pixels;
+    const char* caption;
+    const char* tooltip;
+    bool enabled;
+};
+
+class Form1StartControl : public Form1Test, public ::testing::WithParamInterface<ControlCase> {};
+
+TEST_P(Form1StartControl, StandsWhereTheLayoutPutsItWithItsStartTexts) {
+    const ControlCase& expected = GetParam();
+    auto* control = m_form->findChild<QWidget*>(QString::fromLatin1(expected.name));
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->geometry(), expected.pixels);
+    EXPECT_EQ(control->toolTip().toStdString(), expected.tooltip);
+    EXPECT_EQ(control->isEnabled(), expected.enabled);
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+        EXPECT_EQ(button->text().toStdString(), expected.caption);
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        EXPECT_EQ(label->text().toStdString(), expected.caption);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, Form1StartControl,
+    ::testing::Values(ControlCase{"Command6", {160, 40, 145, 17}, "Ответ", "Ответ", false},
+                      ControlCase{"Command5", {8, 112, 297, 17}, "Получить результат", "Получить результат", false},
+                      ControlCase{"Command4", {8, 40, 145, 17}, "Пройти экзамен", "Пройти экзамен", true},
+                      ControlCase{"Command3", {0, 32, 313, 105}, "", "", false},
+                      ControlCase{"Command2", {264, 8, 17, 17}, "_", "Свернуть", true},
+                      ControlCase{"Command1", {288, 8, 17, 17}, "X", "Выход", true},
+                      ControlCase{"Image1", {8, 8, 17, 17}, "", "", true},
+                      ControlCase{"Label1", {4, 4, 305, 25}, "    Вступительный экзамен", "", true}),
+    RowName());
+
+TEST_F(Form1Test, IsAFixedFramelessWindowTitledTestolaWithItsIcon) {
+    EXPECT_EQ(m_form->size(), QSize(313, 137));
+    EXPECT_EQ(m_form->minimumSize(), m_form->maximumSize());
+    EXPECT_TRUE(m_form->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_FALSE(m_form->windowFlags().testFlag(Qt::Tool)) << "a tool window would leave the desktop's window list";
+    EXPECT_EQ(m_form->windowTitle(), QStringLiteral("Testola"));
+    EXPECT_FALSE(m_form->windowIcon().isNull());
+    EXPECT_EQ(m_form->windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {64, 64}}));
+}
+
+TEST_F(Form1Test, IsCentredOnTheScreen) {
+    const QRect screen = m_form->screen()->geometry();
+    EXPECT_LE(std::abs(m_form->frameGeometry().center().x() - screen.center().x()), 1);
+    EXPECT_LE(std::abs(m_form->frameGeometry().center().y() - screen.center().y()), 1);
+}
+
+TEST_F(Form1Test, StacksTheButtonsOverThePanelAndTheIconOverTheStrip) {
+    std::vector<std::string> bottomToTop;
+    for (QObject* child : m_form->children()) {
+        if (child->isWidgetType()) {
+            bottomToTop.push_back(child->objectName().toStdString());
+        }
+    }
+    EXPECT_EQ(bottomToTop, (std::vector<std::string>{"Label1", "Image1", "Command1", "Command2", "Command3", "Command4",
+                                                     "Command5", "Command6"}));
+    EXPECT_EQ(m_form->childAt(Button("Command4")->geometry().center()), Button("Command4"));
+    EXPECT_EQ(m_form->childAt(Button("Command5")->geometry().center()), Button("Command5"));
+    // The icon lets clicks through, so what lies under the icon is the strip.
+    EXPECT_EQ(m_form->childAt(QPoint(12, 12))->objectName(), QStringLiteral("Label1"));
+}
+
+TEST_F(Form1Test, StartsWithTheFocusOnTheExamButtonAndTabsInTheDesignedOrder) {
+    EXPECT_EQ(m_form->focusWidget(), Button("Command4"));
+    std::vector<std::string> order;
+    QWidget* widget = Button("Command4");
+    do {
+        if ((widget->focusPolicy() & Qt::TabFocus) != 0 && widget->parentWidget() == m_form.get()) {
+            order.push_back(widget->objectName().toStdString());
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != Button("Command4"));
+    EXPECT_EQ(order, (std::vector<std::string>{"Command4", "Command6", "Command5", "Command2", "Command1"}));
+    EXPECT_EQ(Panel()->focusPolicy(), Qt::NoFocus);
+}
+
+struct FontCase {
+    friend std::ostream& operator<<(std::ostream& out, const FontCase& row) { return out << row.name; }
+    const char* name;
+    double points;
+    bool bold;
+};
+
+class Form1Font : public Form1Test, public ::testing::WithParamInterface<FontCase> {};
+
+TEST_P(Form1Font, IsTheCyrillicSubstituteAtTheDesignedSizeAndWeight) {
+    const QString name = QString::fromLatin1(GetParam().name);
+    QWidget* control = m_form->objectName() == name ? m_form.get() : m_form->findChild<QWidget*>(name);
+    ASSERT_NE(control, nullptr);
+    const QFontInfo shown(control->font());
+    EXPECT_EQ(shown.family(), QStringLiteral("DejaVu Sans"));
+    EXPECT_DOUBLE_EQ(control->font().pointSizeF(), GetParam().points);
+    EXPECT_EQ(shown.bold(), GetParam().bold);
+    EXPECT_TRUE(QFontMetrics(control->font()).inFont(QChar(0x0416))) << "no Cyrillic";
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, Form1Font,
+                         ::testing::Values(FontCase{"Form1", 8.25, false}, FontCase{"Command1", 8.25, true},
+                                           FontCase{"Command2", 8.25, true}, FontCase{"Command3", 8.25, false},
+                                           FontCase{"Command4", 8.25, false}, FontCase{"Label1", 12.0, true}),
+                         RowName());
+
+TEST_F(Form1Test, FourMatrixLinesFitTheBandBetweenTheButtonRows) {
+    ASSERT_EQ(m_form->logicalDpiY(), 96);
+    const int band = Button("Command5")->geometry().top() - Button("Command4")->geometry().bottom() - 1;
+    EXPECT_EQ(band, 55);
+    EXPECT_LE(4 * QFontMetrics(Panel()->font()).lineSpacing(), band);
+}
+
+double RelativeLuminance(const QColor& colour) {
+    const auto channel = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+}
+
+double ContrastRatio(const QColor& first, const QColor& second) {
+    const double lighter = std::max(RelativeLuminance(first), RelativeLuminance(second));
+    const double darker = std::min(RelativeLuminance(first), RelativeLuminance(second));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+TEST_F(Form1Test, TitleAndMatrixTextsAreLegibleAgainstTheirBackgrounds) {
+    const QPalette strip = m_form->findChild<QLabel*>(QStringLiteral("Label1"))->palette();
+    EXPECT_GE(ContrastRatio(strip.color(QPalette::WindowText), strip.color(QPalette::Window)), 4.5);
+    const QPalette panel = Panel()->palette();
+    EXPECT_GE(ContrastRatio(panel.color(QPalette::Disabled, QPalette::ButtonText),
+                            panel.color(QPalette::Disabled, QPalette::Button)),
+              4.5);
+}
+
+TEST_F(Form1Test, TheButtonsAreNamedForScreenReaders) {
+    const auto name = [this](const char* button) {
+        return QAccessible::queryAccessibleInterface(Button(button))->text(QAccessible::Name).toStdString();
+    };
+    EXPECT_EQ(name("Command1"), "Выход");
+    EXPECT_EQ(name("Command2"), "Свернуть");
+    EXPECT_EQ(name("Command4"), "Пройти экзамен");
+    EXPECT_EQ(name("Command5"), "Получить результат");
+    EXPECT_EQ(name("Command6"), "Ответ");
+}
+
+// Where the panel paints dark text pixels, as a rectangle in panel coordinates.
+QRect TextBounds(MatrixPanel* panel) {
+    const QImage image = panel->grab().toImage();
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 100) {
+                bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return bounds;
+}
+
+TEST_F(Form1Test, PanelKeepsItsCrLfCaptionAndDrawsItAsCentredLinesInTheBand) {
+    const QString caption = QStringLiteral("\r\n 10 10 10\r\n 10 10 10\r\n 10 10 10");
+    Panel()->SetCaption(caption);
+    EXPECT_EQ(Panel()->text(), caption);
+    EXPECT_EQ(Panel()->accessibleDescription(), QStringLiteral("\n 10 10 10\n 10 10 10\n 10 10 10"));
+
+    const QRect text = TextBounds(Panel());
+    ASSERT_TRUE(text.isValid()) << "nothing drawn";
+    const QRect band(0, 25, 313, 55);
+    EXPECT_TRUE(band.contains(text)) << text.top() << ".." << text.bottom();
+    // Centred: the same margin on the left and the right, allowing for the leading space of each line.
+    const int left = text.left();
+    const int right = Panel()->width() - 1 - text.right();
+    EXPECT_LE(std::abs(left - right), 6) << left << " " << right;
+    // Three rows of digits, the empty first line above them: the block sits below the panel's middle.
+    EXPECT_GT(text.center().y(), Panel()->height() / 2);
+}
+
+TEST_F(Form1Test, PanelDrawsNoGlyphForTheCarriageReturn) {
+    Panel()->SetCaption(QStringLiteral("\r\n1"));
+    const QRect ink = TextBounds(Panel());
+    // Only the digit leaves ink: nothing on the first line, nothing beside the digit.
+    const QFontMetrics metrics(Panel()->font());
+    EXPECT_LE(ink.height(), metrics.height());
+    EXPECT_LE(ink.width(), metrics.horizontalAdvance(QLatin1Char('1')));
+}
+
+} // namespace
+} // namespace testola::testing

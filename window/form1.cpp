@@ -1,0 +1,218 @@
+#include "form1.h"
+
+#include "captions.h"
+#include "exam.h"
+#include "form1_layout.h"
+#include "icon_image.h"
+#include "matrix_panel.h"
+#include "runtime.h"
+#include "testola_icon.h"
+#include "verdict.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+#include <exception>
+#include <stdexcept>
+
+namespace testola {
+
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const ControlLayout& LayoutOf(std::string_view name) {
+    const auto found = std::find_if(Form1Controls.begin(), Form1Controls.end(),
+                                    [name](const ControlLayout& control) { return control.Name == name; });
+    if (found == Form1Controls.end()) {
+        throw std::logic_error("no layout for a control");
+    }
+    return *found;
+}
+
+void PlaceControl(QWidget* control, const ControlLayout& layout) {
+    control->setObjectName(ToQString(layout.Name));
+    control->setGeometry(ToPixels(layout.Box));
+    control->setEnabled(layout.Enabled);
+    if (!layout.Tooltip.empty()) {
+        control->setToolTip(ToQString(layout.Tooltip));
+    }
+}
+
+QFont DesignFont(double points, bool bold) {
+    QFont font(ToQString(DesignFontFamily));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+Form1::Form1(Runtime& runtime, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_runtime(runtime) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(ToQString(Form1Title));
+    setWindowIcon(TestolaIcon());
+    setFixedSize(ToPixels(Form1Client).size());
+    setFont(DesignFont(WindowFontPoints, false));
+    setAutoFillBackground(true);
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, QColor(static_cast<QRgb>(InactiveTitleColour)));
+    setPalette(windowPalette);
+
+    BuildControls();
+    SetTabOrder();
+    m_command4->setFocus();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->geometry().center() - rect().center());
+    }
+}
+
+void Form1::BuildControls() {
+    // Created bottom-most first: a later sibling is drawn over an earlier one.
+    const ControlLayout& title = LayoutOf("Label1");
+    m_label1 = new QLabel(ToQString(title.Caption), this);
+    PlaceControl(m_label1, title);
+    m_label1->setFont(DesignFont(TitleFontPoints, true));
+    m_label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_label1->setAutoFillBackground(true);
+    QPalette titlePalette = m_label1->palette();
+    titlePalette.setColor(QPalette::Window, QColor(static_cast<QRgb>(ActiveTitleColour)));
+    titlePalette.setColor(QPalette::WindowText, QColor(static_cast<QRgb>(ActiveTitleTextColour)));
+    m_label1->setPalette(titlePalette);
+
+    m_image1 = new IconImage(windowIcon(), this);
+    PlaceControl(m_image1, LayoutOf("Image1"));
+
+    m_command1 = MakeButton("Command1");
+    m_command1->setFont(DesignFont(SmallButtonFontPoints, true));
+    m_command1->setAccessibleName(m_command1->toolTip());
+    m_command2 = MakeButton("Command2");
+    m_command2->setFont(DesignFont(SmallButtonFontPoints, true));
+    m_command2->setAccessibleName(m_command2->toolTip());
+
+    m_command3 = new MatrixPanel(this);
+    PlaceControl(m_command3, LayoutOf("Command3"));
+
+    m_command4 = MakeButton("Command4");
+    m_command5 = MakeButton("Command5");
+    m_command6 = MakeButton("Command6");
+
+    ConnectHandler(m_command1, &Form1::OnExitClick);
+    ConnectHandler(m_command2, &Form1::OnMinimiseClick);
+    ConnectHandler(m_command4, &Form1::OnExamClick);
+    ConnectHandler(m_command5, &Form1::OnResultClick);
+    ConnectHandler(m_command6, &Form1::OnAnswerClick);
+}
+
+QPushButton* Form1::MakeButton(std::string_view name) {
+    const ControlLayout& layout = LayoutOf(name);
+    auto* button = new QPushButton(ToQString(layout.Caption), this);
+    PlaceControl(button, layout);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+void Form1::SetTabOrder() {
+    std::array<QWidget*, 5> byTabIndex{m_command4, m_command6, m_command5, m_command2, m_command1};
+    for (std::size_t index = 1; index < byTabIndex.size(); ++index) {
+        setTabOrder(byTabIndex[index - 1], byTabIndex[index]);
+    }
+}
+
+void Form1::ConnectHandler(QPushButton* button, void (Form1::*handler)()) {
+    // Qt carries no exception through its event loop, so a failure is caught here, where the handler is called,
+    // reported, and ends the program.
+    connect(button, &QPushButton::clicked, this, [this, handler] {
+        try {
+            (this->*handler)();
+        } catch (const std::exception& failure) {
+            m_runtime.ReportRunTimeError(failure.what());
+        } catch (...) {
+            m_runtime.ReportRunTimeError(RunTimeErrorDescription(RunTimeErrorKind::ControlCallFailed));
+        }
+    });
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // Enter presses the focused button; with no button focused, the exam button is the default.
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        QPushButton* target = focused != nullptr ? focused : m_command4;
+        target->click();
+        return;
+    }
+    case Qt::Key_Escape:
+        m_command1->click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    m_runtime.EndProgram();
+}
+
+void Form1::OnExitClick() {
+    m_runtime.EndProgram();
+}
+
+void Form1::OnMinimiseClick() {
+    m_runtime.MinimiseWindow();
+}
+
+void Form1::OnExamClick() {
+    const QString start = ToQString(StartCaption);
+    const bool startNew = m_command4->text() == start && m_command4->toolTip() == start;
+    NextExample(m_state, startNew, m_runtime);
+    if (startNew) {
+        m_command5->setEnabled(false);
+    }
+    m_command6->setEnabled(true);
+    m_command3->SetCaption(QString::fromStdString(m_state.MatrixText));
+    m_command4->setEnabled(false);
+    SetExamButtonTexts(NextCaption);
+    m_command6->setFocus();
+}
+
+void Form1::OnAnswerClick() {
+    const std::string answer =
+        m_runtime.ShowInputBox(std::string(InputPrompt), std::string(InputTitle), std::string(InputDefault));
+    const AnswerOutcome outcome = SubmitAnswer(m_state, answer, m_runtime);
+    m_command6->setEnabled(false);
+    m_command4->setEnabled(true);
+    if (outcome.Finished) {
+        SetExamButtonTexts(StartCaption);
+        m_command4->setEnabled(false);
+        m_command5->setEnabled(true);
+        m_command3->SetCaption(QString());
+        m_command5->setFocus();
+    } else {
+        m_command4->setFocus();
+    }
+}
+
+void Form1::OnResultClick() {
+    const Verdict verdict = MakeVerdict(m_state.Score, m_runtime);
+    m_runtime.ShowMessageBox(verdict.Body, verdict.Style, verdict.Title);
+    m_command4->setEnabled(true);
+    m_command4->setFocus();
+}
+
+void Form1::SetExamButtonTexts(std::string_view text) {
+    m_command4->setText(ToQString(text));
+    m_command4->setToolTip(ToQString(text));
+}
+
+} // namespace testola
