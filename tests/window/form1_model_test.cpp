@@ -1,0 +1,273 @@
+// Random walks through the window, checked after every step against a reference model of the exam written as
+// the window's state table. The steps include clicks on disabled buttons, Enter with the focus anywhere,
+// minimising and every kind of answer text.
+
+#include "form1_fixture.h"
+#include "matrix_script.h"
+
+#include <cmath>
+#include <limits>
+#include <random>
+
+namespace testola::testing {
+namespace {
+
+enum class ModelState { Start, ExampleShown, Answered, Finished, ResultShown };
+
+const char* const kButtons[] = {"Command1", "Command2", "Command4", "Command5", "Command6"};
+
+struct AnswerText {
+    std::string Text;
+    double Value;
+};
+
+// The exam as the window must present it, kept apart from the engine it checks.
+struct ExamModel {
+    ModelState State = ModelState::Start;
+    int ExampleNumber = 0;
+    int Score = 0;
+    std::string MatrixText;
+    double Answer = 0.0;
+    std::string Focus = "Command4";
+    int Ends = 0;
+    int Minimises = 0;
+    int InputBoxes = 0;
+    std::vector<std::string> Verdicts;
+    bool VerdictShownForThisExam = false;
+
+    bool Enabled(const std::string& button) const {
+        if (button == "Command4") {
+            return State == ModelState::Start || State == ModelState::Answered || State == ModelState::ResultShown;
+        }
+        if (button == "Command6") {
+            return State == ModelState::ExampleShown;
+        }
+        if (button == "Command5") {
+            return State == ModelState::Finished || State == ModelState::ResultShown;
+        }
+        return button == "Command1" || button == "Command2";
+    }
+
+    std::string ExamButtonText() const {
+        return State == ModelState::ExampleShown || State == ModelState::Answered ? "Следующий пример"
+                                                                                  : "Пройти экзамен";
+    }
+
+    static std::string VerdictText(int score) {
+        if (score >= 13) {
+            return "Вы имеете право поступить на дневное отделение";
+        }
+        if (score >= 10) {
+            return "Вы имеете право поступить на вечернее отделение";
+        }
+        if (score >= 8) {
+            return "Вы имеете право поступить на заочное отделение";
+        }
+        return "Вам отказано в приёме на учебу";
+    }
+
+    // A press of an enabled button; what the window must do with it.
+    void Press(const std::string& button, const ExampleMatrix& nextMatrix, const AnswerText& nextAnswer) {
+        if (button == "Command1") {
+            ++Ends;
+        } else if (button == "Command2") {
+            ++Minimises;
+        } else if (button == "Command4") {
+            const bool startNew = State == ModelState::Start || State == ModelState::ResultShown;
+            if (startNew) {
+                ASSERT_TRUE(State == ModelState::Start || VerdictShownForThisExam)
+                    << "a new exam before the verdict of the last one";
+                ExampleNumber = 1;
+                Score = 0;
+                VerdictShownForThisExam = false;
+            } else {
+                ++ExampleNumber;
+            }
+            ShowExample(nextMatrix);
+            State = ModelState::ExampleShown;
+            Focus = "Command6";
+        } else if (button == "Command6") {
+            ++InputBoxes;
+            if (nextAnswer.Value == Answer) {
+                Score += 2;
+            }
+            if (ExampleNumber == 8) {
+                State = ModelState::Finished;
+                MatrixText.clear();
+                Focus = "Command5";
+            } else {
+                State = ModelState::Answered;
+                Focus = "Command4";
+            }
+        } else if (button == "Command5") {
+            Verdicts.push_back(VerdictText(Score) + "\r\n\r\nНабрано баллов: " + std::to_string(Score));
+            VerdictShownForThisExam = true;
+            State = ModelState::ResultShown;
+            Focus = "Command4";
+        }
+    }
+
+    void ShowExample(const ExampleMatrix& matrix) {
+        MatrixText.clear();
+        int largest = matrix[0][0];
+        int smallest = matrix[0][0];
+        for (const MatrixRow& row : matrix) {
+            MatrixText += "\r\n";
+            for (const std::int16_t element : row) {
+                MatrixText += " " + std::to_string(element);
+                largest = std::max<int>(largest, element);
+                smallest = std::min<int>(smallest, element);
+            }
+        }
+        Answer = (largest + smallest) / 2.0;
+    }
+};
+
+class Form1Model : public Form1Test, public ::testing::WithParamInterface<unsigned> {
+protected:
+    ExampleMatrix RandomMatrix() {
+        ExampleMatrix matrix{};
+        // Now and then a matrix of zeros, for which a cancelled or empty answer is right.
+        const bool zeros = std::uniform_int_distribution<int>(0, 9)(m_random) == 0;
+        for (MatrixRow& row : matrix) {
+            for (std::int16_t& element : row) {
+                element = zeros ? 0 : static_cast<std::int16_t>(std::uniform_int_distribution<int>(0, 10)(m_random));
+            }
+        }
+        return matrix;
+    }
+
+    AnswerText RandomAnswer(double answer) {
+        const double infinity = std::numeric_limits<double>::infinity();
+        switch (std::uniform_int_distribution<int>(0, 9)(m_random)) {
+        case 0:
+        case 1:
+        case 2:
+            return {std::to_string(answer), answer};
+        case 3:
+            return {std::to_string(answer + 0.5), answer + 0.5};
+        case 4:
+            return {"", 0.0};
+        case 5:
+            return {"1e400", infinity};
+        case 6:
+            return {std::string(3000, '7'), infinity};
+        case 7:
+            return {std::string("\x01\x02\x7f", 3) + std::string(1, '\0') + "5", 0.0};
+        case 8:
+            return {"\xff\xfe\xc2", 0.0};
+        default:
+            return {" \t-0,5", 0.0};
+        }
+    }
+
+    // Keeps one example and one answer ready in the scripted runtime, as the model expects them.
+    void KeepScriptFilled() {
+        if (m_runtime.RandomsDrawn == m_randomsQueued) {
+            m_nextMatrix = RandomMatrix();
+            m_runtime.QueueRandoms(RandomsForMatrix(m_nextMatrix));
+            m_randomsQueued += 9;
+        }
+        if (static_cast<int>(m_runtime.InputBoxes.size()) == m_answersQueued) {
+            // The answer is chosen for the example that is shown when the box opens.
+            m_nextAnswer = RandomAnswer(m_model.Answer);
+            m_runtime.QueueAnswer(m_nextAnswer.Text);
+            ++m_answersQueued;
+        }
+    }
+
+    void PressInModel(const std::string& button) {
+        if (m_model.Enabled(button)) {
+            m_model.Press(button, m_nextMatrix, m_nextAnswer);
+        }
+    }
+
+    void Step() {
+        KeepScriptFilled();
+        const std::string button = kButtons[std::uniform_int_distribution<int>(0, 4)(m_random)];
+        switch (std::uniform_int_distribution<int>(0, 5)(m_random)) {
+        case 0:
+        case 1: // a mouse click, on an enabled button or not; an enabled one takes the focus first
+            if (m_model.Enabled(button)) {
+                m_model.Focus = button;
+            }
+            PressInModel(button);
+            Click(button.c_str());
+            break;
+        case 2: // Enter, with the focus on some enabled button or on none
+            if (std::uniform_int_distribution<int>(0, 3)(m_random) == 0) {
+                if (QWidget* focused = m_form->focusWidget()) {
+                    focused->clearFocus();
+                }
+                m_model.Focus.clear();
+            } else if (m_model.Enabled(button)) {
+                Button(button.c_str())->setFocus();
+                m_model.Focus = button;
+            }
+            PressInModel(m_model.Focus.empty() ? "Command4" : m_model.Focus);
+            PressKey(std::uniform_int_distribution<int>(0, 1)(m_random) == 0 ? Qt::Key_Return : Qt::Key_Enter);
+            break;
+        case 3:
+            PressInModel("Command1");
+            PressKey(Qt::Key_Escape);
+            break;
+        case 4: // minimised and restored by the desktop
+            m_form->showMinimized();
+            m_form->showNormal();
+            break;
+        default: // a key the window does not use
+            PressKey(Qt::Key_A);
+            break;
+        }
+    }
+
+    void ExpectWindowMatchesModel(int step) {
+        SCOPED_TRACE("step " + std::to_string(step));
+        for (const char* button : kButtons) {
+            ASSERT_EQ(Button(button)->isEnabled(), m_model.Enabled(button)) << button;
+        }
+        ASSERT_EQ(Button("Command4")->text().toStdString(), m_model.ExamButtonText());
+        ASSERT_EQ(Button("Command4")->toolTip().toStdString(), m_model.ExamButtonText());
+        ASSERT_EQ(Button("Command6")->text().toStdString(), "Ответ");
+        ASSERT_EQ(Button("Command5")->text().toStdString(), "Получить результат");
+        ASSERT_EQ(PanelCaption(), m_model.MatrixText);
+        QWidget* focused = m_form->focusWidget();
+        ASSERT_EQ(focused != nullptr ? focused->objectName().toStdString() : std::string(), m_model.Focus);
+
+        ASSERT_EQ(m_form->State().ExampleNumber, m_model.ExampleNumber);
+        ASSERT_EQ(m_form->State().Score, m_model.Score);
+        ASSERT_TRUE(m_model.Score % 2 == 0 && m_model.Score >= 0 && m_model.Score <= 16);
+        ASSERT_GE(m_model.ExampleNumber, 0);
+        ASSERT_LE(m_model.ExampleNumber, 8);
+        ASSERT_EQ(m_runtime.EndCount, m_model.Ends);
+        ASSERT_EQ(m_runtime.MinimiseCount, m_model.Minimises);
+        ASSERT_EQ(static_cast<int>(m_runtime.InputBoxes.size()), m_model.InputBoxes);
+        ASSERT_EQ(m_runtime.Messages.size(), m_model.Verdicts.size());
+        if (!m_model.Verdicts.empty()) {
+            ASSERT_EQ(m_runtime.Messages.back().Prompt, m_model.Verdicts.back());
+        }
+    }
+
+    std::mt19937 m_random{GetParam()};
+    ExamModel m_model;
+    ExampleMatrix m_nextMatrix{};
+    AnswerText m_nextAnswer;
+    int m_randomsQueued = 0;
+    int m_answersQueued = 0;
+};
+
+TEST_P(Form1Model, TenThousandRandomStepsKeepWindowAndEngineInStepWithTheModel) {
+    constexpr int kSteps = 10'000;
+    for (int step = 0; step < kSteps; ++step) {
+        ASSERT_NO_FATAL_FAILURE(Step());
+        ASSERT_NO_FATAL_FAILURE(ExpectWindowMatchesModel(step));
+    }
+    // The walk must reach the end of exams often enough to have tested the verdicts and new exams.
+    EXPECT_GE(m_model.Verdicts.size(), 20u);
+    EXPECT_GE(m_model.InputBoxes, 500);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, Form1Model, ::testing::Values(1u, 2u, 3u, 20261208u));
+
+} // namespace
+} // namespace testola::testing
