@@ -49,6 +49,8 @@ QFont DesignFont(double points, bool bold) {
     QFont font(ToQString(DesignFontFamily));
     font.setPointSizeF(points);
     font.setBold(bold);
+    // The family covers every character the window shows, so Qt need not gather fallback fonts at start.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
