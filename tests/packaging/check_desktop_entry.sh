@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Validates the installed desktop entry and checks the keys the menu shows and launches by.
+# Usage: check_desktop_entry.sh PREFIX APP_ID NAME
+set -euo pipefail
+prefix=$1 app_id=$2 name=$3
+entry=$prefix/share/applications/$app_id.desktop
+[ -f "$entry" ] || { echo "missing $entry" >&2; exit 1; }
+
+# desktop-file-validate exits 0 on warnings and hints, so any output at all counts as a failure.
+report=$(desktop-file-validate "$entry" 2>&1) || { echo "$report" >&2; exit 1; }
+[ -z "$report" ] || { echo "desktop-file-validate: $report" >&2; exit 1; }
+
+status=0
+expect() {
+    if ! grep -qxF "$1" "$entry"; then
+        echo "$entry lacks the line: $1" >&2
+        status=1
+    fi
+}
+expect "Type=Application"
+expect "Name=$name"
+expect "Exec=testola"
+expect "Icon=$app_id"
+expect "Categories=Education;"
+expect "Terminal=false"
+# The program speaks Russian, so its menu comment does too: Cyrillic letters are these two bytes in UTF-8.
+LC_ALL=C grep -q $'^Comment=.*[\xd0-\xd3][\x80-\xbf]' "$entry" || { echo "$entry has no Russian Comment line" >&2; status=1; }
+exit $status

@@ -1,0 +1,163 @@
+// The window on a screen of twice the usual pixel density, as Qt scales it: the same layout in logical pixels,
+// twice as many device pixels, and the icon drawn from an image fine enough for them.
+#include "application_setup.h"
+#include "form1.h"
+#include "row_name.h"
+#include "scripted_runtime.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QTest>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+
+namespace {
+#include "icon/testola_16.xpm"
+#include "icon/testola_32.xpm"
+#include "icon/testola_64.xpm"
+} // namespace
+
+namespace testola::testing {
+namespace {
+
+constexpr int Scale = 2;
+
+class HighDpiForm : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_form = std::make_unique<Form1>(m_runtime);
+        m_form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_form.get()));
+    }
+
+    void TearDown() override { EXPECT_TRUE(m_runtime.Reports.empty()) << m_runtime.Reports.front(); }
+
+    QWidget* Control(const char* name) const {
+        auto* control = m_form->findChild<QWidget*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    // The whole window as the screen gets it, in device pixels.
+    QImage Grab() const { return m_form->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    ScriptedRuntime m_runtime;
+    std::unique_ptr<Form1> m_form;
+};
+
+TEST_F(HighDpiForm, RunsAtTwiceTheDensity) {
+    EXPECT_DOUBLE_EQ(m_form->devicePixelRatioF(), Scale);
+}
+
+TEST_F(HighDpiForm, GrabsAsTwiceTheLogicalSize) {
+    const QPixmap grab = m_form->grab();
+    EXPECT_EQ(m_form->size(), QSize(313, 137));
+    EXPECT_EQ(grab.size(), QSize(626, 274));
+    EXPECT_DOUBLE_EQ(grab.devicePixelRatio(), Scale);
+}
+
+struct ControlCase {
+    friend std::ostream& operator<<(std::ostream& out, const ControlCase& row) { return out << row.name; }
+    const char* name;
+    QRect pixelsAtOne;
+};
+
+class HighDpiControl : public HighDpiForm, public ::testing::WithParamInterface<ControlCase> {};
+
+TEST_P(HighDpiControl, CoversTwiceItsBoxAtOneInDevicePixels) {
+    QWidget* control = Control(GetParam().name);
+    ASSERT_NE(control, nullptr);
+    const QRect atOne = GetParam().pixelsAtOne;
+    // Laid out in logical pixels just as at the usual density; Qt alone doubles them.
+    EXPECT_EQ(control->geometry(), atOne);
+    const QRect device(control->mapTo(m_form.get(), QPoint(0, 0)) * Scale, control->size() * Scale);
+    EXPECT_EQ(device, QRect(atOne.topLeft() * Scale, atOne.size() * Scale));
+    EXPECT_EQ(control->grab().size(), atOne.size() * Scale);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, HighDpiControl,
+    ::testing::Values(ControlCase{"Command6", {160, 40, 145, 17}}, ControlCase{"Command5", {8, 112, 297, 17}},
+                      ControlCase{"Command4", {8, 40, 145, 17}}, ControlCase{"Command3", {0, 32, 313, 105}},
+                      ControlCase{"Command2", {264, 8, 17, 17}}, ControlCase{"Command1", {288, 8, 17, 17}},
+                      ControlCase{"Image1", {8, 8, 17, 17}}, ControlCase{"Label1", {4, 4, 305, 25}}),
+    RowName());
+
+TEST_F(HighDpiForm, PaintsTheTitleStripOverTwiceItsBox) {
+    // The strip is Label1 at (4, 4, 305 x 25): navy right up to its doubled edges and grey just beyond them.
+    const QImage grab = Grab();
+    const QRgb navy = 0xFF000080;
+    const QRgb grey = 0xFF808080;
+    for (const QPoint inside : {QPoint(8, 8), QPoint(617, 8), QPoint(8, 57), QPoint(617, 57)}) {
+        EXPECT_EQ(grab.pixel(inside), navy) << inside.x() << "," << inside.y();
+    }
+    for (const QPoint outside : {QPoint(7, 7), QPoint(618, 8), QPoint(8, 58), QPoint(618, 58)}) {
+        EXPECT_EQ(grab.pixel(outside), grey) << outside.x() << "," << outside.y();
+    }
+}
+
+// How far apart two images of one size are: the sum of their channel differences.
+long long Distance(const QImage& first, const QImage& second) {
+    long long sum = 0;
+    for (int y = 0; y < first.height(); ++y) {
+        for (int x = 0; x < first.width(); ++x) {
+            const QRgb a = first.pixel(x, y);
+            const QRgb b = second.pixel(x, y);
+            sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+        }
+    }
+    return sum;
+}
+
+// The icon made of one image only, painted into the 17 x 17 logical box at twice the density over the given
+// background, as the window paints its own.
+QImage PaintedFrom(const char* const* xpm, const QImage& background) {
+    QImage image = background.copy();
+    image.setDevicePixelRatio(Scale);
+    QPainter painter(&image);
+    QIcon(QPixmap(xpm)).paint(&painter, QRect(0, 0, 17, 17));
+    painter.end();
+    return image;
+}
+
+TEST_F(HighDpiForm, DrawsTheTitleIconFromAnImageOfAtLeastItsDeviceSize) {
+    // Image1 is (8, 8, 17 x 17) logical, so (16, 16, 34 x 34) on the device.
+    const QRect deviceBox(16, 16, 34, 34);
+    QWidget* image1 = Control("Image1");
+    ASSERT_NE(image1, nullptr);
+    const QImage drawn = Grab().copy(deviceBox);
+    image1->hide();
+    const QImage background = Grab().copy(deviceBox);
+    image1->show();
+    ASSERT_EQ(drawn.size(), QSize(34, 34));
+
+    // The window's icon holds 16, 32 and 64 px images; only the 64 px one has enough pixels for 34.
+    const QImage from64 = PaintedFrom(testola_icon_64, background);
+    const QImage from32 = PaintedFrom(testola_icon_32, background);
+    const QImage from16 = PaintedFrom(testola_icon_16, background);
+    // The candidates must really differ, or the comparisons below would prove nothing.
+    ASSERT_GT(Distance(from64, from32), 34 * 34 * 8);
+    ASSERT_GT(Distance(from64, from16), 34 * 34 * 8);
+    EXPECT_NE(Distance(drawn, background), 0) << "no icon was drawn";
+    const long long toFrom64 = Distance(drawn, from64);
+    EXPECT_LT(toFrom64, Distance(drawn, from16)) << "the 16 px image was scaled up";
+    EXPECT_LT(toFrom64, Distance(drawn, from32)) << "the 32 px image was scaled up";
+}
+
+} // namespace
+} // namespace testola::testing
+
+int main(int argc, char* argv[]) {
+    ::testing::InitGoogleTest(&argc, argv);
+    // Every screen at twice the density, drawn into memory; both must be set before the application exists.
+    qputenv("QT_SCALE_FACTOR", "2");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    testola::PrepareApplication(application);
+    return RUN_ALL_TESTS();
+}
