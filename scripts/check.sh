@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The deeper checks, run after scripts/test.sh: every test under the sanitizers, a minute of fuzzing
+# TextToDouble, valgrind over the toolkit-free tests and the engine benchmarks. Fails on the first problem.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+scripts/ensure-packages.sh "${test_packages[@]}" "${check_packages[@]}"
+
+section() {
+    printf '\n==== %s ====\n' "$*"
+}
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+section "1/4 Every test under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan
+
+section "2/4 Fuzzing TextToDouble for 60 seconds"
+cmake -S fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build build/fuzz
+# Fuzz from a copy, so that the inputs found here never grow the checked-in corpus.
+cp -r fuzz/corpus "$scratch/corpus"
+mkdir "$scratch/artifacts"
+if ! build/fuzz/text_to_double_fuzzer -max_len=4096 -max_total_time=60 -timeout=10 -print_final_stats=1 \
+    -artifact_prefix="$scratch/artifacts/" "$scratch/corpus" >"$scratch/fuzz.log" 2>&1; then
+    tail -n 60 "$scratch/fuzz.log"
+    for artifact in "$scratch"/artifacts/*; do
+        [ -e "$artifact" ] || continue
+        echo "Failing input ($(basename "$artifact")):"
+        od -c "$artifact" | head -n 20
+    done
+    echo "FAILED: the fuzzer found a crash or a disagreement with the oracle" >&2
+    exit 1
+fi
+grep -E '^Done|stat::number_of_executed_units|stat::peak_rss_mb' "$scratch/fuzz.log"
+
+section "3/4 valgrind memcheck over the engine and runtime tests"
+cmake --preset dev >/dev/null
+cmake --build --preset dev
+# The megabyte-sized timing test is left out: its one-second limit per text is about the code's speed, which
+# valgrind's slowdown would misjudge. The ASan run above covers the same texts.
+timed_tests='TextToDouble.HugeTextsTakeLinearTime'
+for tests in build/dev/tests/testola_engine_tests build/dev/tests/testola_runtime_tests; do
+    echo "valgrind $tests"
+    valgrind --quiet --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite,indirect,possible \
+        "$tests" --gtest_brief=1 --gtest_filter="-$timed_tests"
+done
+
+section "4/4 Engine benchmarks (each must take under 1 microsecond)"
+cmake --preset bench >/dev/null
+cmake --build --preset bench
+build/bench/bench/testola_engine_benchmark --benchmark_min_time=0.05 \
+    --benchmark_out="$scratch/bench.csv" --benchmark_out_format=csv
+# Columns: name, iterations, real_time, cpu_time, time_unit, ...
+awk -F, '
+    NR == 1 || !/^"/ { next }
+    {
+        scale = ($5 == "s" ? 1e9 : $5 == "ms" ? 1e6 : $5 == "us" ? 1e3 : 1)
+        ns = $4 * scale
+        if (ns >= 1000) { printf "FAILED: %s takes %.0f ns\n", $1, ns; slow = 1 }
+        count++
+    }
+    END {
+        if (count == 0) { print "FAILED: no benchmark figures"; exit 1 }
+        if (!slow) { printf "All %d engine benchmarks take under 1 microsecond.\n", count }
+        exit slow
+    }
+' "$scratch/bench.csv"
+
+section "All checks passed"
