@@ -75,19 +75,31 @@ struct ShownBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
+    Qt::TextFormat format = Qt::AutoText;
 };
 
-TEST_F(RealDialogs, MessageBoxShowsTitleBodyLinesAndTheStopIcon) {
+// Records the next message box as it is shown, then closes it with Enter.
+std::shared_ptr<ShownBox> CaptureNextMessageBox() {
     auto shown = std::make_shared<ShownBox>();
     OnNextModal([shown](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr);
-        *shown = {box->windowTitle(), box->text(), box->icon(), {}};
+        shown->title = box->windowTitle();
+        shown->text = box->text();
+        shown->icon = box->icon();
         for (QAbstractButton* button : box->buttons()) {
             shown->buttons << button->text();
         }
+        if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+            shown->format = label->textFormat();
+        }
         QTest::keyClick(box, Qt::Key_Return);
     });
+    return shown;
+}
+
+TEST_F(RealDialogs, MessageBoxShowsTitleBodyLinesAndTheStopIcon) {
+    const auto shown = CaptureNextMessageBox();
 
     m_runtime.ShowMessageBox("Вам отказано в приёме на учебу\r\n\r\nНабрано баллов: 6", MessageStyle::Stop,
                              "Тестирование не пройдено");
@@ -99,17 +111,9 @@ TEST_F(RealDialogs, MessageBoxShowsTitleBodyLinesAndTheStopIcon) {
 }
 
 TEST_F(RealDialogs, MessageBoxOfThePlainStyleHasNoIconAndShowsMarkupAsText) {
-    auto shown = std::make_shared<ShownBox>();
-    OnNextModal([shown](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        *shown = {box->windowTitle(), box->text(), box->icon(), {}};
-        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-        ASSERT_NE(label, nullptr);
-        EXPECT_EQ(label->textFormat(), Qt::PlainText);
-        box->accept();
-    });
+    const auto shown = CaptureNextMessageBox();
     m_runtime.ShowMessageBox("<b>16</b>", MessageStyle::Plain, "Тестирование успешно пройдено");
+    EXPECT_EQ(shown->format, Qt::PlainText);
     EXPECT_EQ(shown->icon, QMessageBox::NoIcon);
     EXPECT_EQ(shown->text.toStdString(), "<b>16</b>");
 }
@@ -137,13 +141,9 @@ TEST(RealProgram, AWholeExamByKeyboardWithTheRealDialogs) {
     }
     EXPECT_EQ(form.State().Score, 16);
 
-    QString verdict;
-    OnNextModal([&verdict](QWidget* modal) {
-        verdict = qobject_cast<QMessageBox*>(modal)->text();
-        QTest::keyClick(modal, Qt::Key_Return);
-    });
+    const auto verdict = CaptureNextMessageBox();
     press(Qt::Key_Return);
-    EXPECT_EQ(verdict.toStdString(), "Вы имеете право поступить на дневное отделение\n\nНабрано баллов: 16");
+    EXPECT_EQ(verdict->text.toStdString(), "Вы имеете право поступить на дневное отделение\n\nНабрано баллов: 16");
 }
 
 // A runtime whose random numbers fail, to see the real report and the real end of the program.
@@ -159,13 +159,7 @@ TEST(RealProgram, AFailureIsReportedAndEndsTheProgramWithAFailureStatus) {
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
 
-    auto shown = std::make_shared<ShownBox>();
-    OnNextModal([shown](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        *shown = {box->windowTitle(), box->text(), box->icon(), {}};
-        box->accept();
-    });
+    const auto shown = CaptureNextMessageBox();
     QTimer::singleShot(0, &form, [&form] { QTest::keyClick(form.focusWidget(), Qt::Key_Return); });
 
     const int status = QApplication::exec();
