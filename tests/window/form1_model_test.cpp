@@ -14,7 +14,8 @@ namespace {
 
 enum class ModelState { Start, ExampleShown, Answered, Finished, ResultShown };
 
-const char* const kButtons[] = {"Command1", "Command2", "Command4", "Command5", "Command6"};
+// The panel is a button too, disabled for good: clicks on it must come to nothing.
+const char* const kButtons[] = {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"};
 
 struct AnswerText {
     std::string Text;
@@ -184,7 +185,7 @@ protected:
 
     void Step() {
         KeepScriptFilled();
-        const std::string button = kButtons[std::uniform_int_distribution<int>(0, 4)(m_random)];
+        const std::string button = kButtons[std::uniform_int_distribution<int>(0, 5)(m_random)];
         switch (std::uniform_int_distribution<int>(0, 5)(m_random)) {
         case 0:
         case 1: // a mouse click, on an enabled button or not; an enabled one takes the focus first
