@@ -19,7 +19,11 @@ std::string RunTimeErrorDescription(RunTimeErrorKind kind) {
     case RunTimeErrorKind::ControlCallFailed:
         return "Ошибка выполнения: сбой при обращении к элементу окна.";
     }
-    return "Ошибка выполнения.";
+    return UnexpectedFailureDescription();
+}
+
+std::string UnexpectedFailureDescription() {
+    return "Ошибка выполнения: непредвиденный сбой.";
 }
 
 } // namespace testola

@@ -27,4 +27,7 @@ private:
 // The Russian sentence shown to the user when an error of this kind ends the program.
 std::string RunTimeErrorDescription(RunTimeErrorKind kind);
 
+// The sentence for a failure the runtime did not classify, such as running out of memory.
+std::string UnexpectedFailureDescription();
+
 } // namespace testola

@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
-#include <exception>
 #include <stdexcept>
 
 namespace testola {
@@ -135,10 +134,10 @@ void Form1::ConnectHandler(QPushButton* button, void (Form1::*handler)()) {
     connect(button, &QPushButton::clicked, this, [this, handler] {
         try {
             (this->*handler)();
-        } catch (const std::exception& failure) {
+        } catch (const RunTimeError& failure) {
             m_runtime.ReportRunTimeError(failure.what());
         } catch (...) {
-            m_runtime.ReportRunTimeError(RunTimeErrorDescription(RunTimeErrorKind::ControlCallFailed));
+            m_runtime.ReportRunTimeError(UnexpectedFailureDescription());
         }
     });
 }

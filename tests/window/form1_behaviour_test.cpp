@@ -216,6 +216,15 @@ TEST_F(Form1Behaviour, AFailureInAHandlerIsReportedWithItsKind) {
     m_runtime.Reports.clear();
 }
 
+TEST_F(Form1Behaviour, AnyOtherFailureInAHandlerIsReportedInRussianToo) {
+    m_runtime.QueueRandoms(RandomsForMatrix(kFive));
+    Click("Command4");
+    Click("Command6"); // no answer scripted: the scripted box throws a plain C++ exception
+    ASSERT_EQ(m_runtime.Reports.size(), 1u);
+    EXPECT_EQ(m_runtime.Reports[0], UnexpectedFailureDescription());
+    m_runtime.Reports.clear();
+}
+
 TEST_F(Form1Behaviour, FocusFollowsTheButtonEachHandlerEnables) {
     for (int example = 1; example <= 8; ++example) {
         m_runtime.QueueRandoms(RandomsForMatrix(kFive));
