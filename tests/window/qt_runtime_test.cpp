@@ -118,12 +118,20 @@ TEST_F(RealDialogs, MessageBoxOfThePlainStyleHasNoIconAndShowsMarkupAsText) {
     EXPECT_EQ(shown->text.toStdString(), "<b>16</b>");
 }
 
+// The window put together with a Qt runtime as the program's entry does it, and shown.
+template <class RuntimeType> struct ShownProgram {
+    ShownProgram() {
+        runtime.SetWindow(&form);
+        form.show();
+    }
+    RuntimeType runtime;
+    Form1 form{runtime};
+};
+
 // The program itself, with its real dialogs, taken through a whole exam by keyboard alone.
 TEST(RealProgram, AWholeExamByKeyboardWithTheRealDialogs) {
-    QtRuntime runtime;
-    Form1 form(runtime);
-    runtime.SetWindow(&form);
-    form.show();
+    ShownProgram<QtRuntime> program;
+    Form1& form = program.form;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const auto press = [&form](Qt::Key key) {
         QTest::keyClick(form.focusWidget() != nullptr ? form.focusWidget() : &form, key);
@@ -153,10 +161,8 @@ public:
 };
 
 TEST(RealProgram, AFailureIsReportedAndEndsTheProgramWithAFailureStatus) {
-    FailingRuntime runtime;
-    Form1 form(runtime);
-    runtime.SetWindow(&form);
-    form.show();
+    ShownProgram<FailingRuntime> program;
+    Form1& form = program.form;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
 
     const auto shown = CaptureNextMessageBox();
@@ -172,10 +178,8 @@ TEST(RealProgram, AFailureIsReportedAndEndsTheProgramWithAFailureStatus) {
 }
 
 TEST(RealProgram, TheExitButtonEndsTheEventLoopWithSuccess) {
-    QtRuntime runtime;
-    Form1 form(runtime);
-    runtime.SetWindow(&form);
-    form.show();
+    ShownProgram<QtRuntime> program;
+    Form1& form = program.form;
     QTimer::singleShot(0, &form, [&form] { form.findChild<QPushButton*>(QStringLiteral("Command1"))->click(); });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(form.isVisible());
