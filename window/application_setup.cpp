@@ -14,8 +14,7 @@ void PrepareApplication(QApplication& application) {
     QGuiApplication::setDesktopFileName(QStringLiteral(TESTOLA_APP_ID));
     // One look on every desktop, so the colours chosen for the panel and the strip read the same everywhere.
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QFont::insertSubstitution(QString::fromUtf8(DesignFontFamily.data(), DesignFontFamily.size()),
-                              QString::fromUtf8(SubstituteFontFamily.data(), SubstituteFontFamily.size()));
+    QFont::insertSubstitution(ToQString(DesignFontFamily), ToQString(SubstituteFontFamily));
 }
 
 } // namespace testola

@@ -22,10 +22,6 @@ namespace testola {
 
 namespace {
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 const ControlLayout& LayoutOf(std::string_view name) {
     const auto found = std::find_if(Form1Controls.begin(), Form1Controls.end(),
                                     [name](const ControlLayout& control) { return control.Name == name; });
@@ -64,7 +60,7 @@ Form1::Form1(Runtime& runtime, QWidget* parent)
     setFont(DesignFont(WindowFontPoints, false));
     setAutoFillBackground(true);
     QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, QColor(static_cast<QRgb>(InactiveTitleColour)));
+    windowPalette.setColor(QPalette::Window, ToColour(InactiveTitleColour));
     setPalette(windowPalette);
 
     BuildControls();
@@ -85,8 +81,8 @@ void Form1::BuildControls() {
     m_label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_label1->setAutoFillBackground(true);
     QPalette titlePalette = m_label1->palette();
-    titlePalette.setColor(QPalette::Window, QColor(static_cast<QRgb>(ActiveTitleColour)));
-    titlePalette.setColor(QPalette::WindowText, QColor(static_cast<QRgb>(ActiveTitleTextColour)));
+    titlePalette.setColor(QPalette::Window, ToColour(ActiveTitleColour));
+    titlePalette.setColor(QPalette::WindowText, ToColour(ActiveTitleTextColour));
     m_label1->setPalette(titlePalette);
 
     m_image1 = new IconImage(windowIcon(), this);

@@ -7,4 +7,12 @@ QRect ToPixels(const TwipsRect& twips) {
             TwipsToPixels(twips.Height)};
 }
 
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor ToColour(unsigned rgb) {
+    return QColor(static_cast<QRgb>(rgb));
+}
+
 } // namespace testola

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QRect>
 #include <QSize>
+#include <QString>
 #include <array>
 #include <string_view>
 
@@ -23,6 +25,10 @@ struct TwipsRect {
 };
 
 QRect ToPixels(const TwipsRect& twips);
+
+// The layout's texts are UTF-8 and its colours 0xRRGGBB; these bring them into Qt.
+QString ToQString(std::string_view text);
+QColor ToColour(unsigned rgb);
 
 inline constexpr TwipsRect Form1Client{0, 0, 4695, 2055};
 

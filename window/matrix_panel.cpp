@@ -11,7 +11,7 @@ MatrixPanel::MatrixPanel(QWidget* parent) : QPushButton(parent) {
     setFocusPolicy(Qt::NoFocus);
     setAccessibleName(QStringLiteral("Пример"));
     QPalette panelPalette = palette();
-    const QColor text(static_cast<QRgb>(PanelTextColour));
+    const QColor text = ToColour(PanelTextColour);
     panelPalette.setColor(QPalette::Disabled, QPalette::ButtonText, text);
     panelPalette.setColor(QPalette::Disabled, QPalette::WindowText, text);
     setPalette(panelPalette);

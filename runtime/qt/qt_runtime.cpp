@@ -12,7 +12,6 @@ namespace {
 
 const QString kOkText = QStringLiteral("ОК");
 const QString kCancelText = QStringLiteral("Отмена");
-const QString kProgramName = QStringLiteral("Testola");
 constexpr int kFailureStatus = 1;
 
 void ShowModalBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
@@ -55,10 +54,7 @@ void QtRuntime::ShowMessageBox(const std::string& prompt, MessageStyle style, co
 }
 
 void QtRuntime::EndProgram() {
-    if (m_window) {
-        m_window->hide();
-    }
-    QCoreApplication::exit(0);
+    EndWithStatus(0);
 }
 
 void QtRuntime::MinimiseWindow() {
@@ -68,11 +64,17 @@ void QtRuntime::MinimiseWindow() {
 }
 
 void QtRuntime::ReportRunTimeError(const std::string& description) {
-    ShowModalBox(m_window, QMessageBox::Critical, kProgramName, ToDisplayText(description));
+    // Titled with the application's name, which the program sets from its build.
+    ShowModalBox(m_window, QMessageBox::Critical, QCoreApplication::applicationName(), ToDisplayText(description));
+    EndWithStatus(kFailureStatus);
+}
+
+void QtRuntime::EndWithStatus(int status) {
     if (m_window) {
         m_window->hide();
     }
-    QCoreApplication::exit(kFailureStatus);
+    // The event loop stops as soon as the handler that asked for the end returns.
+    QCoreApplication::exit(status);
 }
 
 } // namespace testola

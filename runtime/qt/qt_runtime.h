@@ -21,6 +21,8 @@ public:
     void ReportRunTimeError(const std::string& description) override;
 
 private:
+    void EndWithStatus(int status);
+
     QPointer<QWidget> m_window;
 };
 
