@@ -4,18 +4,17 @@
 //
 // Usage: testola_startup_benchmark [RUNS]
 
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <map>
+#include <spawn.h>
 #include <stdexcept>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 extern char** environ;

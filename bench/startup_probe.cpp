@@ -12,14 +12,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {

@@ -16,6 +16,16 @@ enum class MessageStyle : int {
     Stop = 16,
 };
 
+// What the input box shows besides its prompt, so that nobody has to remember the example while typing.
+struct InputBoxExtras {
+    // Shown above the prompt, one line for each CR LF; empty lines are left out.
+    std::string Example;
+    // The example as a screen reader says it; the text field carries it.
+    std::string SpokenExample;
+    // Shown under the text field, in smaller type.
+    std::string Hint;
+};
+
 // Every platform operation the program uses, behind one interface so that tests can script each of them.
 // Texts are UTF-8 with CR LF line breaks. The conversions and the random sequence have working defaults;
 // the dialogs, the end of the program and minimising belong to the window toolkit.
@@ -36,7 +46,7 @@ public:
 
     // Modal; the text in the box when confirmed, the empty text when cancelled.
     virtual std::string ShowInputBox(const std::string& prompt, const std::string& title,
-                                     const std::string& defaultText) = 0;
+                                     const std::string& defaultText, const InputBoxExtras& extras) = 0;
     // Modal, with one OK button; returns when the box is closed.
     virtual void ShowMessageBox(const std::string& prompt, MessageStyle style, const std::string& title) = 0;
     // Ends the program at once; the caller returns to the event loop, which then stops.

@@ -4,9 +4,28 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
+#include <QTranslator>
 
 namespace testola {
+
+namespace {
+
+// Qt's own texts (the text field's context menu, for one) in Russian like the rest of the program, whatever the
+// user's locale. Without the translation installed they stay English, and the program runs all the same.
+void InstallQtRussian(QApplication& application) {
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
+} // namespace
 
 void PrepareApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral(TESTOLA_NAME));
@@ -15,6 +34,7 @@ void PrepareApplication(QApplication& application) {
     // One look on every desktop, so the colours chosen for the panel and the strip read the same everywhere.
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QFont::insertSubstitution(ToQString(DesignFontFamily), ToQString(SubstituteFontFamily));
+    InstallQtRussian(application);
 }
 
 } // namespace testola

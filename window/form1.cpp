@@ -6,6 +6,7 @@
 #include "icon_image.h"
 #include "matrix_panel.h"
 #include "runtime.h"
+#include "spoken_example.h"
 #include "testola_icon.h"
 #include "verdict.h"
 
@@ -184,8 +185,9 @@ void Form1::OnExamClick() {
 }
 
 void Form1::OnAnswerClick() {
-    const std::string answer =
-        m_runtime.ShowInputBox(std::string(InputPrompt), std::string(InputTitle), std::string(InputDefault));
+    const InputBoxExtras extras{m_state.MatrixText, SpokenExample(m_state), std::string(AnswerHint)};
+    const std::string answer = m_runtime.ShowInputBox(std::string(InputPrompt), std::string(InputTitle),
+                                                      std::string(InputDefault), extras);
     const AnswerOutcome outcome = SubmitAnswer(m_state, answer, m_runtime);
     m_command6->setEnabled(false);
     m_command4->setEnabled(true);

@@ -61,6 +61,8 @@ inline constexpr std::string_view Form1Title = "Testola";
 inline constexpr std::string_view InputPrompt = "Введите ответ";
 inline constexpr std::string_view InputTitle = "Ввод ответа";
 inline constexpr std::string_view InputDefault = "0";
+// Under the answer box's field: a comma ends the number, so the decimal point must be a period.
+inline constexpr std::string_view AnswerHint = "Дробную часть пишите после точки, например: 4.5";
 
 // Fonts: the designed family has no Linux counterpart, so it is mapped to one that has Cyrillic.
 inline constexpr std::string_view DesignFontFamily = "MS Sans Serif";

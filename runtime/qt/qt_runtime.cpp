@@ -1,51 +1,41 @@
 #include "qt_runtime.h"
 
+#include "dialog_common.h"
+#include "input_box.h"
+
 #include <QApplication>
-#include <QInputDialog>
-#include <QLineEdit>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 namespace testola {
 
 namespace {
 
-const QString kOkText = QStringLiteral("ОК");
-const QString kCancelText = QStringLiteral("Отмена");
 constexpr int kFailureStatus = 1;
 
 void ShowModalBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Ok)->setText(kOkText);
+    box.button(QMessageBox::Ok)->setText(OkText());
+    // The box sizes itself to its text; a row as wide as the title keeps the window manager from eliding it.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(TitleBarWidth(title), 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     box.exec();
 }
 
 } // namespace
 
-QString ToDisplayText(const std::string& text) {
-    QString display = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    display.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return display;
-}
-
-std::string QtRuntime::ShowInputBox(const std::string& prompt, const std::string& title,
-                                    const std::string& defaultText) {
-    QInputDialog dialog(m_window);
-    dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(ToDisplayText(title));
-    dialog.setLabelText(ToDisplayText(prompt));
-    dialog.setTextValue(QString::fromStdString(defaultText));
-    dialog.setOkButtonText(kOkText);
-    dialog.setCancelButtonText(kCancelText);
-    // The default text starts selected, so that typing replaces it.
-    if (auto* edit = dialog.findChild<QLineEdit*>()) {
-        edit->selectAll();
-    }
-    if (dialog.exec() != QDialog::Accepted) {
+std::string QtRuntime::ShowInputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
+                                    const InputBoxExtras& extras) {
+    InputBox box(m_window, ToDisplayText(prompt), ToDisplayText(title), ToDisplayText(defaultText), extras);
+    if (box.exec() != QDialog::Accepted) {
         return {};
     }
-    return dialog.textValue().toStdString();
+    return box.Text().toStdString();
 }
 
 void QtRuntime::ShowMessageBox(const std::string& prompt, MessageStyle style, const std::string& title) {

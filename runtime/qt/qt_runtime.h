@@ -13,8 +13,8 @@ public:
     // The window that dialogs are centred over and that MinimiseWindow minimises.
     void SetWindow(QWidget* window) { m_window = window; }
 
-    std::string ShowInputBox(const std::string& prompt, const std::string& title,
-                             const std::string& defaultText) override;
+    std::string ShowInputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
+                             const InputBoxExtras& extras) override;
     void ShowMessageBox(const std::string& prompt, MessageStyle style, const std::string& title) override;
     void EndProgram() override;
     void MinimiseWindow() override;
@@ -25,8 +25,5 @@ private:
 
     QPointer<QWidget> m_window;
 };
-
-// Texts cross into Qt as UTF-8, with CR LF shown as a single line break.
-QString ToDisplayText(const std::string& text);
 
 } // namespace testola

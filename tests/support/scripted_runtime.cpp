@@ -19,8 +19,8 @@ float ScriptedRuntime::NextRandom() {
 }
 
 std::string ScriptedRuntime::ShowInputBox(const std::string& prompt, const std::string& title,
-                                          const std::string& defaultText) {
-    InputBoxes.push_back({prompt, title, defaultText});
+                                          const std::string& defaultText, const InputBoxExtras& extras) {
+    InputBoxes.push_back({prompt, title, defaultText, extras});
     if (const auto failure = std::exchange(m_inputFailure, std::nullopt)) {
         RaiseRunTimeError(*failure);
     }

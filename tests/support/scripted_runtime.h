@@ -19,6 +19,7 @@ struct ShownInputBox {
     std::string Prompt;
     std::string Title;
     std::string DefaultText;
+    InputBoxExtras Extras;
 };
 
 // A runtime whose dialogs answer from queues and record what they were asked, and whose random numbers can be
@@ -35,8 +36,8 @@ public:
     void FailNextInputBox(RunTimeErrorKind kind) { m_inputFailure = kind; }
 
     float NextRandom() override;
-    std::string ShowInputBox(const std::string& prompt, const std::string& title,
-                             const std::string& defaultText) override;
+    std::string ShowInputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
+                             const InputBoxExtras& extras) override;
     void ShowMessageBox(const std::string& prompt, MessageStyle style, const std::string& title) override;
     void EndProgram() override { ++EndCount; }
     void MinimiseWindow() override { ++MinimiseCount; }

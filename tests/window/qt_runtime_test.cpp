@@ -3,14 +3,17 @@
 #include "modal_helper.h"
 #include "qt_printing.h"
 #include "qt_runtime.h"
+#include "verdict.h"
 
-#include <QDialogButtonBox>
-#include <QInputDialog>
+#include <QAccessible>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace testola::testing {
@@ -28,26 +31,35 @@ protected:
     QtRuntime m_runtime;
 };
 
+// What a desktop's title bar needs for a title: the title in bold 11-point type, and some 100 pixels for the
+// frame's icon and its three buttons.
+int TitleBarNeeds(const QString& title) {
+    QFont font = QApplication::font();
+    font.setBold(true);
+    font.setPointSizeF(std::max(font.pointSizeF(), 11.0));
+    return QFontMetrics(font).horizontalAdvance(title) + 100;
+}
+
+const InputBoxExtras kExtras{"\r\n 9 0 3\r\n 3 3 3\r\n 3 3 3", "Пример 2. Строка 1: 9, 0, 3.", "после точки"};
+
 TEST_F(RealDialogs, InputBoxOffersZeroSelectedAndReturnsWhatWasTyped) {
     QString title;
     QString prompt;
     QString selected;
     QStringList buttons;
     OnNextModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QInputDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        title = dialog->windowTitle();
-        prompt = dialog->labelText();
-        auto* edit = dialog->findChild<QLineEdit*>();
+        title = modal->windowTitle();
+        prompt = modal->findChild<QLabel*>(QStringLiteral("prompt"))->text();
+        auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("answer"));
         selected = edit->selectedText();
-        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        for (QPushButton* button : modal->findChildren<QPushButton*>()) {
             buttons << button->text();
         }
         QTest::keyClicks(edit, QStringLiteral("4.5"));
         QTest::keyClick(edit, Qt::Key_Return);
     });
 
-    const std::string answer = m_runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0");
+    const std::string answer = m_runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0", kExtras);
 
     EXPECT_EQ(answer, "4.5");
     EXPECT_EQ(title.toStdString(), "Ввод ответа");
@@ -57,17 +69,49 @@ TEST_F(RealDialogs, InputBoxOffersZeroSelectedAndReturnsWhatWasTyped) {
     EXPECT_EQ(buttons, (QStringList{QStringLiteral("ОК"), QStringLiteral("Отмена")}));
 }
 
+TEST_F(RealDialogs, InputBoxShowsTheExampleAboveThePromptAndASmallerHintBelowTheField) {
+    OnNextModal([](QWidget* modal) {
+        const auto part = [modal](const char* name) { return modal->findChild<QWidget*>(QString::fromLatin1(name)); };
+        auto* example = qobject_cast<QLabel*>(part("example"));
+        auto* hint = qobject_cast<QLabel*>(part("hint"));
+        auto* edit = qobject_cast<QLineEdit*>(part("answer"));
+        ASSERT_TRUE(example != nullptr && hint != nullptr && edit != nullptr);
+        EXPECT_EQ(example->text().toStdString(), "9 0 3\n3 3 3\n3 3 3");
+        EXPECT_TRUE(example->isVisible());
+        EXPECT_LT(example->geometry().bottom(), part("prompt")->geometry().top());
+        EXPECT_LT(edit->geometry().bottom(), hint->geometry().top());
+        EXPECT_EQ(hint->text().toStdString(), "после точки");
+        EXPECT_LT(hint->font().pointSizeF(), edit->font().pointSizeF());
+
+        // A screen reader hears the prompt as the field's name and the example as its description.
+        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(edit);
+        EXPECT_EQ(field->text(QAccessible::Name).toStdString(), "Введите ответ");
+        EXPECT_EQ(field->text(QAccessible::Description).toStdString(), "Пример 2. Строка 1: 9, 0, 3.");
+        // Qt's own texts are Russian too.
+        const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+        QStringList items;
+        for (const QAction* action : menu->actions()) {
+            items << action->text().section(QLatin1Char('\t'), 0, 0); // without the shortcut
+        }
+        EXPECT_TRUE(items.contains(QStringLiteral("&Копировать"))) << items.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(items.contains(QStringLiteral("&Отменить действие"))) << items.join(QLatin1Char(' ')).toStdString();
+        EXPECT_GE(modal->width(), TitleBarNeeds(QStringLiteral("Ввод ответа")));
+        modal->close();
+    });
+    m_runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0", kExtras);
+}
+
 TEST_F(RealDialogs, InputBoxReturnsTheEmptyTextWhenEscaped) {
     OnNextModal([](QWidget* modal) {
         QTest::keyClicks(modal->focusWidget(), QStringLiteral("7"));
         QTest::keyClick(modal->focusWidget(), Qt::Key_Escape);
     });
-    EXPECT_EQ(m_runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0"), "");
+    EXPECT_EQ(m_runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0", kExtras), "");
 }
 
 TEST_F(RealDialogs, InputBoxReturnsTheEmptyTextWhenClosed) {
     OnNextModal([](QWidget* modal) { modal->close(); });
-    EXPECT_EQ(m_runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0"), "");
+    EXPECT_EQ(m_runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0", kExtras), "");
 }
 
 struct ShownBox {
@@ -76,6 +120,7 @@ struct ShownBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
     Qt::TextFormat format = Qt::AutoText;
+    int width = 0;
 };
 
 // Records the next message box as it is shown, then closes it with Enter.
@@ -90,6 +135,7 @@ std::shared_ptr<ShownBox> CaptureNextMessageBox() {
         for (QAbstractButton* button : box->buttons()) {
             shown->buttons << button->text();
         }
+        shown->width = box->width();
         if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
             shown->format = label->textFormat();
         }
@@ -117,6 +163,17 @@ TEST_F(RealDialogs, MessageBoxOfThePlainStyleHasNoIconAndShowsMarkupAsText) {
     EXPECT_EQ(shown->icon, QMessageBox::NoIcon);
     EXPECT_EQ(shown->text.toStdString(), "<b>16</b>");
 }
+
+class ResultBox : public RealDialogs, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ResultBox, IsWideEnoughForTheVerdictsTitleInTheWindowManagersTitleBar) {
+    const Verdict verdict = MakeVerdict(static_cast<std::int16_t>(GetParam()), m_runtime);
+    const auto shown = CaptureNextMessageBox();
+    m_runtime.ShowMessageBox(verdict.Body, verdict.Style, verdict.Title);
+    EXPECT_GE(shown->width, TitleBarNeeds(QString::fromStdString(verdict.Title))) << verdict.Title;
+}
+
+INSTANTIATE_TEST_SUITE_P(Scores, ResultBox, ::testing::Values(16, 12, 8, 6));
 
 // The window put together with a Qt runtime as the program's entry does it, and shown.
 template <class RuntimeType> struct ShownProgram {
@@ -174,6 +231,7 @@ TEST(RealProgram, AFailureIsReportedAndEndsTheProgramWithAFailureStatus) {
     EXPECT_EQ(shown->title.toStdString(), "Testola");
     EXPECT_EQ(shown->text.toStdString(), RunTimeErrorDescription(RunTimeErrorKind::FloatingPointFault));
     EXPECT_EQ(shown->icon, QMessageBox::Critical);
+    EXPECT_GE(shown->width, TitleBarNeeds(QStringLiteral("Testola")));
     EXPECT_FALSE(form.isVisible());
 }
 

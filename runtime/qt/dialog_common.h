@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+namespace testola {
+
+// What the program's dialogs share: their button texts, how texts cross into Qt, and how wide a box must be.
+
+QString OkText();
+QString CancelText();
+
+// Texts cross into Qt as UTF-8, with CR LF shown as a single line break.
+QString ToDisplayText(const std::string& text);
+
+// How wide a dialog must be for the window manager to show its whole title: the title in a bold title-bar font
+// of at least 11 points (the size the larger desktops use), beside the frame's icon and its three buttons.
+int TitleBarWidth(const QString& title);
+
+} // namespace testola
