@@ -14,7 +14,10 @@ namespace {
 // The engine never opens a dialog in these paths, so doing nothing here keeps only the engine on the clock.
 class SilentRuntime : public testola::Runtime {
 public:
-    std::string ShowInputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
+    std::string ShowInputBox(const std::string&, const std::string&, const std::string&,
+                             const testola::InputBoxExtras&) override {
+        return {};
+    }
     void ShowMessageBox(const std::string&, testola::MessageStyle, const std::string&) override {}
     void EndProgram() override {}
     void MinimiseWindow() override {}

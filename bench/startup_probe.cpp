@@ -58,7 +58,10 @@ private:
 // A runtime whose dialogs close at once, so that whole exams can be clicked through over and over.
 class InstantRuntime : public testola::QtRuntime {
 public:
-    std::string ShowInputBox(const std::string&, const std::string&, const std::string&) override { return "0"; }
+    std::string ShowInputBox(const std::string&, const std::string&, const std::string&,
+                             const testola::InputBoxExtras&) override {
+        return "0";
+    }
     void ShowMessageBox(const std::string&, testola::MessageStyle, const std::string&) override {}
 };
 
