@@ -2,6 +2,7 @@
 
 #include "captions.h"
 #include "exam.h"
+#include "focus_button.h"
 #include "form1_layout.h"
 #include "icon_image.h"
 #include "matrix_panel.h"
@@ -10,11 +11,11 @@
 #include "testola_icon.h"
 #include "verdict.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 #include <stdexcept>
@@ -50,10 +51,19 @@ QFont DesignFont(double points, bool bold) {
     return font;
 }
 
+// Assistive technology would see a plain widget as a filler; the program's only window is a window to it.
+QAccessibleInterface* Form1Accessible(const QString&, QObject* object) {
+    if (auto* form = dynamic_cast<Form1*>(object)) {
+        return new QAccessibleWidget(form, QAccessible::Window);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 Form1::Form1(Runtime& runtime, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_runtime(runtime) {
+    [[maybe_unused]] static const bool accessibleAsWindow = (QAccessible::installFactory(&Form1Accessible), true);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ToQString(Form1Title));
     setWindowIcon(TestolaIcon());
@@ -65,6 +75,7 @@ Form1::Form1(Runtime& runtime, QWidget* parent)
     setPalette(windowPalette);
 
     BuildControls();
+    setAccessibleDescription(m_label1->text().trimmed());
     SetTabOrder();
     m_command4->setFocus();
 
@@ -112,7 +123,7 @@ void Form1::BuildControls() {
 
 QPushButton* Form1::MakeButton(std::string_view name) {
     const ControlLayout& layout = LayoutOf(name);
-    auto* button = new QPushButton(ToQString(layout.Caption), this);
+    auto* button = new FocusButton(ToQString(layout.Caption), this);
     PlaceControl(button, layout);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
@@ -178,27 +189,33 @@ void Form1::OnExamClick() {
         m_command5->setEnabled(false);
     }
     m_command6->setEnabled(true);
+    // Said with the button that takes the focus, since readers do not speak what changes elsewhere.
+    m_command6->setAccessibleDescription(ToQString(SpokenExample(m_state)));
+    m_command6->setFocus();
     m_command3->SetCaption(QString::fromStdString(m_state.MatrixText));
     m_command4->setEnabled(false);
     SetExamButtonTexts(NextCaption);
-    m_command6->setFocus();
 }
 
 void Form1::OnAnswerClick() {
     const InputBoxExtras extras{m_state.MatrixText, SpokenExample(m_state), std::string(AnswerHint)};
-    const std::string answer = m_runtime.ShowInputBox(std::string(InputPrompt), std::string(InputTitle),
-                                                      std::string(InputDefault), extras);
+    const std::string answer =
+        m_runtime.ShowInputBox(std::string(InputPrompt), std::string(InputTitle), std::string(InputDefault), extras);
     const AnswerOutcome outcome = SubmitAnswer(m_state, answer, m_runtime);
-    m_command6->setEnabled(false);
-    m_command4->setEnabled(true);
+    // The next button takes the focus before the answer button is disabled, which would pass the focus along
+    // the tab order first.
     if (outcome.Finished) {
+        m_command5->setEnabled(true);
+        m_command5->setFocus();
+        m_command6->setEnabled(false);
         SetExamButtonTexts(StartCaption);
         m_command4->setEnabled(false);
-        m_command5->setEnabled(true);
         m_command3->SetCaption(QString());
-        m_command5->setFocus();
+        m_command6->setAccessibleDescription(QString());
     } else {
+        m_command4->setEnabled(true);
         m_command4->setFocus();
+        m_command6->setEnabled(false);
     }
 }
 

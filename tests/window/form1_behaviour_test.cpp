@@ -225,6 +225,25 @@ TEST_F(Form1Behaviour, AnyOtherFailureInAHandlerIsReportedInRussianToo) {
     m_runtime.Reports.clear();
 }
 
+TEST_F(Form1Behaviour, TheAnswerButtonAndTheAnswerBoxSayTheExampleUntilTheExamEnds) {
+    const auto description = [this] { return Button("Command6")->accessibleDescription().toStdString(); };
+    const char* const spoken = "Пример 1. Строка 1: 3, 7, 1. Строка 2: 10, 0, 5. Строка 3: 2, 2, 9.";
+    EXPECT_EQ(description(), "");
+    PlayExample(kFive, "5");
+    EXPECT_EQ(description(), spoken);
+    ASSERT_EQ(m_runtime.InputBoxes.size(), 1u);
+    EXPECT_EQ(m_runtime.InputBoxes[0].Extras.Example, kFiveText);
+    EXPECT_EQ(m_runtime.InputBoxes[0].Extras.SpokenExample, spoken);
+    EXPECT_EQ(m_runtime.InputBoxes[0].Extras.Hint, "Дробную часть пишите после точки, например: 4.5");
+
+    for (int example = 2; example <= 8; ++example) {
+        PlayExample(kFourAndAHalf, "4");
+    }
+    EXPECT_EQ(m_runtime.InputBoxes.back().Extras.SpokenExample,
+              "Пример 8. Строка 1: 9, 0, 3. Строка 2: 3, 3, 3. Строка 3: 3, 3, 3.");
+    EXPECT_EQ(description(), "");
+}
+
 TEST_F(Form1Behaviour, FocusFollowsTheButtonEachHandlerEnables) {
     for (int example = 1; example <= 8; ++example) {
         m_runtime.QueueRandoms(RandomsForMatrix(kFive));

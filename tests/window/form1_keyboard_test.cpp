@@ -1,21 +1,53 @@
 #include "form1_fixture.h"
 #include "matrix_script.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace testola::testing {
 namespace {
 
 const ExampleMatrix kFourAndAHalf{{{9, 0, 3}, {3, 3, 3}, {3, 3, 3}}};
 
-TEST_F(Form1Test, AWholeExamTakesOnlyEnterAndTypedAnswers) {
+// Which of the window's controls receive the keyboard focus, in order.
+class FocusLog : public QObject {
+public:
+    explicit FocusLog(const QWidget* window) {
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            control->installEventFilter(this);
+        }
+    }
+    std::vector<std::string> Take() { return std::exchange(m_received, {}); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            m_received.push_back(watched->objectName().toStdString());
+        }
+        return false;
+    }
+
+private:
+    std::vector<std::string> m_received;
+};
+
+using Names = std::vector<std::string>;
+
+TEST_F(Form1Test, AWholeExamTakesOnlyEnterAndTypedAnswersAndTheFocusGoesStraightToTheNextButton) {
+    FocusLog focus(m_form.get());
     for (int example = 0; example < 8; ++example) {
         m_runtime.QueueRandoms(RandomsForMatrix(kFourAndAHalf));
         m_runtime.QueueAnswer("4.5");
         PressKey(Qt::Key_Return);
+        EXPECT_EQ(focus.Take(), Names{"Command6"});
         PressKey(Qt::Key_Enter);
+        EXPECT_EQ(focus.Take(), Names{example < 7 ? "Command4" : "Command5"});
     }
     EXPECT_EQ(m_form->State().ExampleNumber, 8);
     EXPECT_EQ(m_runtime.InputBoxes.size(), 8u);
     PressKey(Qt::Key_Return);
+    EXPECT_EQ(focus.Take(), Names{"Command4"});
     ASSERT_EQ(m_runtime.Messages.size(), 1u);
     EXPECT_EQ(m_runtime.Messages[0].Prompt, "Вы имеете право поступить на дневное отделение\r\n\r\nНабрано баллов: 16");
     EXPECT_EQ(m_runtime.MinimiseCount, 0);

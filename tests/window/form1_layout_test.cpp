@@ -160,6 +160,48 @@ TEST_F(Form1Test, TheButtonsAreNamedForScreenReaders) {
     EXPECT_EQ(name("Command6"), "Ответ");
 }
 
+TEST_F(Form1Test, IsAWindowToAssistiveTechnologyNamedByItsCaptionAndDescribedByItsStrip) {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(m_form.get());
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name).toStdString(), "Testola");
+    EXPECT_EQ(window->text(QAccessible::Description).toStdString(), "Вступительный экзамен");
+}
+
+class Form1FocusMark : public ::testing::TestWithParam<const char*> {};
+
+// A window that was never activated, as at its first frame: the mark must not wait for the window system.
+TEST_P(Form1FocusMark, IsADottedRectangleOfAtLeastThreeToOneContrastAgainstTheButtonFace) {
+    ScriptedRuntime runtime;
+    Form1 form(runtime);
+    const std::string name = GetParam();
+    auto* button = form.findChild<QPushButton*>(QString::fromStdString(name));
+    button->setEnabled(true);
+    const QImage atStart = button->grab().toImage();
+    form.findChild<QPushButton*>(QString::fromLatin1(name == "Command1" ? "Command2" : "Command1"))->setFocus();
+    const QImage plain = button->grab().toImage();
+    button->setFocus();
+    ASSERT_EQ(form.focusWidget(), button);
+    const QImage marked = button->grab().toImage();
+    // The exam button has the focus from the start, and shows it.
+    EXPECT_TRUE(atStart == (name == "Command4" ? marked : plain));
+
+    int markPixels = 0;
+    for (int y = 0; y < plain.height(); ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+            if (plain.pixel(x, y) != marked.pixel(x, y)) {
+                ++markPixels;
+                EXPECT_GE(ContrastRatio(QColor(plain.pixel(x, y)), QColor(marked.pixel(x, y))), 3.0) << x << "," << y;
+            }
+        }
+    }
+    // Even on the 17-pixel buttons, a dotted outline around the caption has some twenty dots.
+    EXPECT_GE(markPixels, 20);
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, Form1FocusMark,
+                         ::testing::Values("Command1", "Command2", "Command4", "Command5", "Command6"),
+                         [](const ::testing::TestParamInfo<const char*>& row) { return std::string(row.param); });
+
 // Where the panel paints dark text pixels, as a rectangle in panel coordinates.
 QRect TextBounds(MatrixPanel* panel) {
     const QImage image = panel->grab().toImage();

@@ -232,6 +232,8 @@ protected:
         ASSERT_EQ(Button("Command6")->text().toStdString(), "Ответ");
         ASSERT_EQ(Button("Command5")->text().toStdString(), "Получить результат");
         ASSERT_EQ(PanelCaption(), m_model.MatrixText);
+        // The answer button says the example from the moment it is shown until the exam ends.
+        ASSERT_EQ(Button("Command6")->accessibleDescription().isEmpty(), m_model.MatrixText.empty());
         QWidget* focused = m_form->focusWidget();
         ASSERT_EQ(focused != nullptr ? focused->objectName().toStdString() : std::string(), m_model.Focus);
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLabel>
+#include <QPoint>
+
+namespace testola {
+
+// The window's own title strip. A press and drag on it moves the window: through the window system where it
+// can (the only way on Wayland, and the way that snaps to screen edges), or else by following the pointer.
+// A click without movement does nothing.
+class TitleStrip : public QLabel {
+public:
+    TitleStrip(const QString& text, QWidget* parent);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    enum class Drag { None, Pressed, FollowingPointer };
+
+    Drag m_drag = Drag::None;
+    QPoint m_pressedAt;
+    QPoint m_windowAtPress;
+};
+
+} // namespace testola
