@@ -9,13 +9,13 @@
 #include "runtime.h"
 #include "spoken_example.h"
 #include "testola_icon.h"
+#include "title_strip.h"
 #include "verdict.h"
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QScreen>
 #include <algorithm>
 #include <stdexcept>
@@ -87,7 +87,7 @@ Form1::Form1(Runtime& runtime, QWidget* parent)
 void Form1::BuildControls() {
     // Created bottom-most first: a later sibling is drawn over an earlier one.
     const ControlLayout& title = LayoutOf("Label1");
-    m_label1 = new QLabel(ToQString(title.Caption), this);
+    m_label1 = new TitleStrip(ToQString(title.Caption), this);
     PlaceControl(m_label1, title);
     m_label1->setFont(DesignFont(TitleFontPoints, true));
     m_label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -5,7 +5,6 @@
 #include <QWidget>
 #include <string_view>
 
-class QLabel;
 class QPushButton;
 
 namespace testola {
@@ -13,6 +12,7 @@ namespace testola {
 class IconImage;
 class MatrixPanel;
 class Runtime;
+class TitleStrip;
 
 // The program's only window: a title strip of its own, the matrix panel and the buttons that lead the applicant
 // through the exam. It owns the exam state for the whole run and reaches the platform only through the runtime.
@@ -43,7 +43,7 @@ private:
     Runtime& m_runtime;
     ExamState m_state;
 
-    QLabel* m_label1 = nullptr;
+    TitleStrip* m_label1 = nullptr;
     IconImage* m_image1 = nullptr;
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;

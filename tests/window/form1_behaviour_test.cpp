@@ -244,6 +244,20 @@ TEST_F(Form1Behaviour, TheAnswerButtonAndTheAnswerBoxSayTheExampleUntilTheExamEn
     EXPECT_EQ(description(), "");
 }
 
+TEST_F(Form1Behaviour, DraggingTheTitleStripMovesTheWindowButAClickDoesNot) {
+    QWidget* strip = m_form->findChild<QWidget*>(QStringLiteral("Label1"));
+    const QPoint start = m_form->pos();
+    // On the icon, which lets the press through to the strip.
+    QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(12, 12));
+    EXPECT_EQ(m_form->pos(), start);
+
+    QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(100, 10));
+    QTest::mouseMove(strip, QPoint(140, 40));
+    QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(140, 40));
+    EXPECT_EQ(m_form->pos(), start + QPoint(40, 30));
+    ExpectState(WindowState::Start);
+}
+
 TEST_F(Form1Behaviour, FocusFollowsTheButtonEachHandlerEnables) {
     for (int example = 1; example <= 8; ++example) {
         m_runtime.QueueRandoms(RandomsForMatrix(kFive));
