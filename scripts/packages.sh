@@ -4,5 +4,7 @@ build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core libgl-dev)
 test_packages=("${build_packages[@]}" libgtest-dev libgmock-dev locales)
 # The install and package tests: dpkg-shlibdeps for the .deb, the desktop validators, a virtual X screen.
 test_packages+=(dpkg-dev desktop-file-utils appstream xvfb x11-utils)
-# scripts/check.sh: clang with libFuzzer, valgrind and Google Benchmark.
+# scripts/check.sh: clang with libFuzzer, valgrind and Google Benchmark; for the Wayland run, a headless sway,
+# Qt's Wayland plugin, a typist, a screenshot tool and OCR to read the screen back.
 check_packages=(clang libclang-rt-14-dev valgrind libbenchmark-dev)
+check_packages+=(sway qt6-wayland wtype grim jq imagemagick tesseract-ocr)
