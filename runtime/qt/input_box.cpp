@@ -61,7 +61,8 @@ InputBox::InputBox(QWidget* parent, const QString& prompt, const QString& title,
     QLabel* promptLabel = MakeLabel(prompt, "prompt", this);
     m_answer = new QLineEdit(defaultText, this);
     m_answer->setObjectName(QStringLiteral("answer"));
-    // Typing replaces the default rather than adding to it.
+    // The field has the focus as the box opens, and typing replaces the default rather than adding to it.
+    m_answer->setFocus();
     m_answer->selectAll();
     // Screen readers say the field's description with its name, which the prompt gives as the field's buddy.
     m_answer->setAccessibleDescription(ToDisplayText(extras.SpokenExample));
