@@ -1,6 +1,7 @@
 #include "application_setup.h"
 #include "form1.h"
 #include "qt_runtime.h"
+#include "random_sequence.h"
 
 #include <QApplication>
 
@@ -9,7 +10,8 @@ int main(int argc, char* argv[]) {
     testola::PrepareApplication(application);
 
     testola::QtRuntime runtime;
-    testola::Form1 form(runtime);
+    testola::RandomSequence random;
+    testola::Form1 form(runtime, random);
     runtime.SetWindow(&form);
     form.show();
     return QApplication::exec();

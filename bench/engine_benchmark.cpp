@@ -1,8 +1,9 @@
 // Times the engine's per-click work: an example, a scored answer, a verdict and reading a typed number.
 
+#include "conversions.h"
 #include "exam.h"
 #include "example_generator.h"
-#include "runtime.h"
+#include "random_sequence.h"
 #include "verdict.h"
 
 #include <benchmark/benchmark.h>
@@ -11,31 +12,17 @@
 
 namespace {
 
-// The engine never opens a dialog in these paths, so doing nothing here keeps only the engine on the clock.
-class SilentRuntime : public testola::Runtime {
-public:
-    std::string ShowInputBox(const std::string&, const std::string&, const std::string&,
-                             const testola::InputBoxExtras&) override {
-        return {};
-    }
-    void ShowMessageBox(const std::string&, testola::MessageStyle, const std::string&) override {}
-    void EndProgram() override {}
-    void MinimiseWindow() override {}
-    void ReportRunTimeError(const std::string&) override {}
-};
-
 void GenerateExample(benchmark::State& bench) {
-    SilentRuntime runtime;
+    testola::RandomSequence random;
     testola::ExamState state;
     for (auto _ : bench) {
-        testola::GenerateExample(state, runtime);
+        testola::GenerateExample(state, random);
         benchmark::DoNotOptimize(state);
     }
 }
 BENCHMARK(GenerateExample);
 
 void SubmitAnswer(benchmark::State& bench) {
-    SilentRuntime runtime;
     testola::ExamState state;
     state.ExampleNumber = 3;
     state.CorrectAnswer = 4.5;
@@ -43,7 +30,7 @@ void SubmitAnswer(benchmark::State& bench) {
     for (auto _ : bench) {
         // A right answer adds 2 points each time; the score is reset so it never reaches the 16-bit limit.
         state.Score = 0;
-        const testola::AnswerOutcome outcome = testola::SubmitAnswer(state, answer, runtime);
+        const testola::AnswerOutcome outcome = testola::SubmitAnswer(state, answer);
         benchmark::DoNotOptimize(outcome);
         benchmark::DoNotOptimize(state);
     }
@@ -51,11 +38,10 @@ void SubmitAnswer(benchmark::State& bench) {
 BENCHMARK(SubmitAnswer);
 
 void MakeVerdict(benchmark::State& bench) {
-    const SilentRuntime runtime;
     std::int16_t score = 12;
     for (auto _ : bench) {
         benchmark::DoNotOptimize(score);
-        testola::Verdict verdict = testola::MakeVerdict(score, runtime);
+        testola::Verdict verdict = testola::MakeVerdict(score);
         benchmark::DoNotOptimize(verdict);
     }
 }

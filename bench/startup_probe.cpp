@@ -6,6 +6,7 @@
 #include "application_setup.h"
 #include "form1.h"
 #include "qt_runtime.h"
+#include "random_sequence.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -81,7 +82,8 @@ protected:
 
 int MeasureClicks() {
     InstantRuntime runtime;
-    testola::Form1 form(runtime);
+    testola::RandomSequence random;
+    testola::Form1 form(runtime, random);
     runtime.SetWindow(&form);
     form.show();
     auto* examButton = form.findChild<QPushButton*>(QStringLiteral("Command4"));
@@ -148,7 +150,8 @@ int main(int argc, char* argv[]) {
         return MeasureClicks();
     }
     testola::QtRuntime runtime;
-    testola::Form1 form(runtime);
+    testola::RandomSequence random;
+    testola::Form1 form(runtime, random);
     runtime.SetWindow(&form);
     FirstFrameWatch watch(&form);
     form.show();

@@ -6,7 +6,7 @@
 
 namespace testola {
 
-class Runtime;
+class RandomSource;
 
 struct AnswerOutcome {
     bool Correct = false;
@@ -15,9 +15,9 @@ struct AnswerOutcome {
 };
 
 // Moves to the next example, first starting a new exam (example 1, score 0) when startNew is set.
-void NextExample(ExamState& state, bool startNew, Runtime& runtime);
+void NextExample(ExamState& state, bool startNew, RandomSource& random);
 
 // Reads the typed answer, scores it against the current example and says whether the exam is over.
-AnswerOutcome SubmitAnswer(ExamState& state, std::string_view answerText, Runtime& runtime);
+AnswerOutcome SubmitAnswer(ExamState& state, std::string_view answerText);
 
 } // namespace testola

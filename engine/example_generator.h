@@ -4,9 +4,9 @@
 
 namespace testola {
 
-class Runtime;
+class RandomSource;
 
-// Fills the example fields of the state from exactly nine draws of the runtime's random sequence, in row order.
-void GenerateExample(ExamState& state, Runtime& runtime);
+// Fills the example fields of the state from exactly nine draws of the random source, in row order.
+void GenerateExample(ExamState& state, RandomSource& random);
 
 } // namespace testola

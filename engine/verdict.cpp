@@ -1,5 +1,7 @@
 #include "verdict.h"
 
+#include "conversions.h"
+
 namespace testola {
 
 namespace {
@@ -18,7 +20,7 @@ Verdict Passed(const char* text) {
 
 } // namespace
 
-Verdict MakeVerdict(std::int16_t score, const Runtime& runtime) {
+Verdict MakeVerdict(std::int16_t score) {
     Verdict verdict;
     if (score >= kDayDepartmentScore) {
         verdict = Passed("Вы имеете право поступить на дневное отделение");
@@ -29,7 +31,7 @@ Verdict MakeVerdict(std::int16_t score, const Runtime& runtime) {
     } else {
         verdict = Verdict{kFailedTitle, "Вам отказано в приёме на учебу", {}, MessageStyle::Stop};
     }
-    verdict.Body = verdict.Text + "\r\n\r\n" + kPointsLabel + runtime.IntegerToText(score);
+    verdict.Body = verdict.Text + "\r\n\r\n" + kPointsLabel + IntegerToText(score);
     return verdict;
 }
 

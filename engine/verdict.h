@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime.h"
+#include "message_style.h"
 
 #include <cstdint>
 #include <string>
@@ -16,6 +16,6 @@ struct Verdict {
     MessageStyle Style = MessageStyle::Plain;
 };
 
-Verdict MakeVerdict(std::int16_t score, const Runtime& runtime);
+Verdict MakeVerdict(std::int16_t score);
 
 } // namespace testola

@@ -1,20 +1,10 @@
 #pragma once
 
-#include "conversions.h"
-#include "random_sequence.h"
-#include "run_time_error.h"
+#include "message_style.h"
 
-#include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace testola {
-
-// Icon style of a message box.
-enum class MessageStyle : int {
-    Plain = 0,
-    Stop = 16,
-};
 
 // What the input box shows besides its prompt, so that nobody has to remember the example while typing.
 struct InputBoxExtras {
@@ -26,23 +16,16 @@ struct InputBoxExtras {
     std::string Hint;
 };
 
-// Every platform operation the program uses, behind one interface so that tests can script each of them.
-// Texts are UTF-8 with CR LF line breaks. The conversions and the random sequence have working defaults;
-// the dialogs, the end of the program and minimising belong to the window toolkit.
+// The platform operations that only the window uses, behind one interface so that tests can script them: the
+// dialogs, the end of the program, minimising and the report of a run-time error. They belong to the window
+// toolkit. Texts are UTF-8 with CR LF line breaks. (The engine's random numbers come from a RandomSource, and
+// the conversions are plain functions in conversions.h.)
 class Runtime {
 public:
     Runtime() = default;
     Runtime(const Runtime&) = delete;
     Runtime& operator=(const Runtime&) = delete;
     virtual ~Runtime() = default;
-
-    virtual float NextRandom() { return m_random.Next(); }
-    virtual std::int16_t RoundToInt16(double value) const { return testola::RoundToInt16(value); }
-    virtual double TextToDouble(std::string_view text) const { return testola::TextToDouble(text); }
-    virtual std::string IntegerToText(std::int16_t value) const { return testola::IntegerToText(value); }
-    virtual std::int16_t AddInt16(std::int16_t left, std::int16_t right) const {
-        return testola::AddInt16(left, right);
-    }
 
     // Modal; the text in the box when confirmed, the empty text when cancelled.
     virtual std::string ShowInputBox(const std::string& prompt, const std::string& title,
@@ -54,9 +37,6 @@ public:
     virtual void MinimiseWindow() = 0;
     // Tells the user that a run-time error has stopped the program, then ends it with a failure status.
     virtual void ReportRunTimeError(const std::string& description) = 0;
-
-private:
-    RandomSequence m_random;
 };
 
 } // namespace testola

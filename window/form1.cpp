@@ -6,6 +6,7 @@
 #include "form1_layout.h"
 #include "icon_image.h"
 #include "matrix_panel.h"
+#include "run_time_error.h"
 #include "runtime.h"
 #include "spoken_example.h"
 #include "testola_icon.h"
@@ -61,8 +62,8 @@ QAccessibleInterface* Form1Accessible(const QString&, QObject* object) {
 
 } // namespace
 
-Form1::Form1(Runtime& runtime, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_runtime(runtime) {
+Form1::Form1(Runtime& runtime, RandomSource& random, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_runtime(runtime), m_random(random) {
     [[maybe_unused]] static const bool accessibleAsWindow = (QAccessible::installFactory(&Form1Accessible), true);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ToQString(Form1Title));
@@ -184,7 +185,7 @@ void Form1::OnMinimiseClick() {
 void Form1::OnExamClick() {
     const QString start = ToQString(StartCaption);
     const bool startNew = m_command4->text() == start && m_command4->toolTip() == start;
-    NextExample(m_state, startNew, m_runtime);
+    NextExample(m_state, startNew, m_random);
     if (startNew) {
         m_command5->setEnabled(false);
     }
@@ -201,7 +202,7 @@ void Form1::OnAnswerClick() {
     const InputBoxExtras extras{m_state.MatrixText, SpokenExample(m_state), std::string(AnswerHint)};
     const std::string answer =
         m_runtime.ShowInputBox(std::string(InputPrompt), std::string(InputTitle), std::string(InputDefault), extras);
-    const AnswerOutcome outcome = SubmitAnswer(m_state, answer, m_runtime);
+    const AnswerOutcome outcome = SubmitAnswer(m_state, answer);
     // The next button takes the focus before the answer button is disabled, which would pass the focus along
     // the tab order first.
     if (outcome.Finished) {
@@ -220,7 +221,7 @@ void Form1::OnAnswerClick() {
 }
 
 void Form1::OnResultClick() {
-    const Verdict verdict = MakeVerdict(m_state.Score, m_runtime);
+    const Verdict verdict = MakeVerdict(m_state.Score);
     m_runtime.ShowMessageBox(verdict.Body, verdict.Style, verdict.Title);
     m_command4->setEnabled(true);
     m_command4->setFocus();

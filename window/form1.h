@@ -11,14 +11,16 @@ namespace testola {
 
 class IconImage;
 class MatrixPanel;
+class RandomSource;
 class Runtime;
 class TitleStrip;
 
 // The program's only window: a title strip of its own, the matrix panel and the buttons that lead the applicant
-// through the exam. It owns the exam state for the whole run and reaches the platform only through the runtime.
+// through the exam. It owns the exam state for the whole run, draws the examples from the random source and
+// reaches the platform only through the runtime.
 class Form1 : public QWidget {
 public:
-    explicit Form1(Runtime& runtime, QWidget* parent = nullptr);
+    Form1(Runtime& runtime, RandomSource& random, QWidget* parent = nullptr);
 
     const ExamState& State() const { return m_state; }
 
@@ -41,6 +43,7 @@ private:
     void SetExamButtonTexts(std::string_view text);
 
     Runtime& m_runtime;
+    RandomSource& m_random;
     ExamState m_state;
 
     TitleStrip* m_label1 = nullptr;

@@ -1,7 +1,7 @@
 #include "exam.h"
 #include "matrix_script.h"
 #include "row_name.h"
-#include "scripted_runtime.h"
+#include "scripted_random.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -11,7 +11,7 @@ namespace testola {
 namespace {
 
 using testing::RandomsForMatrix;
-using testing::ScriptedRuntime;
+using testing::ScriptedRandom;
 
 // Eight examples with answers 5, 4.5, 0, 10, 5, 1, 9.5, 3 (a half, both ends of the range, whole numbers).
 const std::vector<ExampleMatrix> kExamMatrices = {
@@ -23,21 +23,21 @@ const std::vector<ExampleMatrix> kExamMatrices = {
 const std::vector<std::string> kRightAnswers = {"5", "4.5", "0", "10", "5.0", "1", "9.5", "3"};
 const std::vector<std::string> kWrongAnswers = {"4", "4,5", "1", "9", "abc", "", "9", "3.01"};
 
-void QueueExam(ScriptedRuntime& runtime) {
+void QueueExam(ScriptedRandom& random) {
     for (const ExampleMatrix& matrix : kExamMatrices) {
-        runtime.QueueRandoms(RandomsForMatrix(matrix));
+        random.QueueRandoms(RandomsForMatrix(matrix));
     }
 }
 
 // Plays one exam, answering the examples named in rightOnes correctly; returns each answer's outcome.
-std::vector<AnswerOutcome> PlayExam(ExamState& state, ScriptedRuntime& runtime, const std::vector<bool>& rightOnes) {
-    QueueExam(runtime);
+std::vector<AnswerOutcome> PlayExam(ExamState& state, ScriptedRandom& random, const std::vector<bool>& rightOnes) {
+    QueueExam(random);
     std::vector<AnswerOutcome> outcomes;
     for (std::size_t example = 0; example < kExamMatrices.size(); ++example) {
-        NextExample(state, example == 0, runtime);
+        NextExample(state, example == 0, random);
         EXPECT_EQ(state.ExampleNumber, static_cast<std::int16_t>(example + 1));
         const std::string& answer = rightOnes[example] ? kRightAnswers[example] : kWrongAnswers[example];
-        outcomes.push_back(SubmitAnswer(state, answer, runtime));
+        outcomes.push_back(SubmitAnswer(state, answer));
     }
     return outcomes;
 }
@@ -51,10 +51,10 @@ TEST_P(ExamScore, IsTwoPointsForEachRightAnswer) {
     for (int example = 8 - rightCount; example < 8; ++example) {
         rightOnes[static_cast<std::size_t>(example)] = true;
     }
-    ScriptedRuntime runtime;
+    ScriptedRandom random;
     ExamState state;
 
-    const std::vector<AnswerOutcome> outcomes = PlayExam(state, runtime, rightOnes);
+    const std::vector<AnswerOutcome> outcomes = PlayExam(state, random, rightOnes);
 
     EXPECT_EQ(state.Score, 2 * rightCount);
     for (std::size_t example = 0; example < outcomes.size(); ++example) {
@@ -66,13 +66,13 @@ TEST_P(ExamScore, IsTwoPointsForEachRightAnswer) {
 INSTANTIATE_TEST_SUITE_P(RightAnswers, ExamScore, ::testing::Range(0, 9));
 
 TEST(Exam, ASecondExamStartsAgainAtOneWithNoPoints) {
-    ScriptedRuntime runtime;
+    ScriptedRandom random;
     ExamState state;
-    PlayExam(state, runtime, std::vector<bool>(8, true));
+    PlayExam(state, random, std::vector<bool>(8, true));
     ASSERT_EQ(state.Score, 16);
 
-    QueueExam(runtime);
-    NextExample(state, true, runtime);
+    QueueExam(random);
+    NextExample(state, true, random);
 
     EXPECT_EQ(state.ExampleNumber, 1);
     EXPECT_EQ(state.Score, 0);
@@ -80,20 +80,20 @@ TEST(Exam, ASecondExamStartsAgainAtOneWithNoPoints) {
 }
 
 TEST(Exam, ScoreStaysAfterTheExamUntilTheNextOneStarts) {
-    ScriptedRuntime runtime;
+    ScriptedRandom random;
     ExamState state;
-    PlayExam(state, runtime, {true, false, true, false, true, false, true, false});
+    PlayExam(state, random, {true, false, true, false, true, false, true, false});
     EXPECT_EQ(state.Score, 8);
     EXPECT_EQ(state.ExampleNumber, 8);
 }
 
 TEST(Exam, FinishedOnlyAtExactlyTheLastExample) {
-    ScriptedRuntime runtime;
+    ScriptedRandom random;
     ExamState state;
     state.ExampleNumber = 8;
-    NextExample(state, false, runtime);
+    NextExample(state, false, random);
     EXPECT_EQ(state.ExampleNumber, 9);
-    EXPECT_FALSE(SubmitAnswer(state, "0", runtime).Finished);
+    EXPECT_FALSE(SubmitAnswer(state, "0").Finished);
 }
 
 struct AnswerCase {
@@ -109,12 +109,12 @@ class SubmitAnswerText : public ::testing::TestWithParam<AnswerCase> {};
 
 TEST_P(SubmitAnswerText, IsRightOnlyWhenItsNumberEqualsTheMidpointExactly) {
     const AnswerCase& answer = GetParam();
-    ScriptedRuntime runtime;
-    runtime.QueueRandoms(RandomsForMatrix(answer.matrix));
+    ScriptedRandom random;
+    random.QueueRandoms(RandomsForMatrix(answer.matrix));
     ExamState state;
-    NextExample(state, true, runtime);
+    NextExample(state, true, random);
 
-    const AnswerOutcome outcome = SubmitAnswer(state, answer.answer, runtime);
+    const AnswerOutcome outcome = SubmitAnswer(state, answer.answer);
 
     EXPECT_EQ(outcome.Correct, answer.correct);
     EXPECT_EQ(state.Score, answer.correct ? 2 : 0);
@@ -137,23 +137,23 @@ INSTANTIATE_TEST_SUITE_P(Texts, SubmitAnswerText,
                          testing::RowName());
 
 TEST(SubmitAnswer, KeepsTheConvertedAnswer) {
-    ScriptedRuntime runtime;
+    ScriptedRandom random;
     ExamState state;
-    NextExample(state, true, runtime);
-    SubmitAnswer(state, "-12.25xyz", runtime);
+    NextExample(state, true, random);
+    SubmitAnswer(state, "-12.25xyz");
     EXPECT_EQ(state.UserAnswer, -12.25);
 }
 
 // Neither can happen in an exam of eight examples, but the arithmetic must still refuse to wrap.
 TEST(Exam, SixteenBitOverflowOfScoreOrExampleNumberIsARunTimeError) {
-    ScriptedRuntime runtime;
+    ScriptedRandom random;
     ExamState state;
-    NextExample(state, true, runtime);
+    NextExample(state, true, random);
     state.Score = 32766;
-    EXPECT_THROW(SubmitAnswer(state, std::to_string(state.CorrectAnswer), runtime), RunTimeError);
+    EXPECT_THROW(SubmitAnswer(state, std::to_string(state.CorrectAnswer)), RunTimeError);
 
     state.ExampleNumber = 32767;
-    EXPECT_THROW(NextExample(state, false, runtime), RunTimeError);
+    EXPECT_THROW(NextExample(state, false, random), RunTimeError);
 }
 
 } // namespace

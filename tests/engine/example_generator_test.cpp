@@ -1,7 +1,7 @@
 #include "example_generator.h"
 #include "matrix_script.h"
 #include "row_name.h"
-#include "scripted_runtime.h"
+#include "scripted_random.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -11,33 +11,33 @@ namespace testola {
 namespace {
 
 using testing::RandomsForMatrix;
-using testing::ScriptedRuntime;
+using testing::ScriptedRandom;
 
-ExamState Generate(ScriptedRuntime& runtime) {
+ExamState Generate(ScriptedRandom& random) {
     ExamState state;
-    GenerateExample(state, runtime);
+    GenerateExample(state, random);
     return state;
 }
 
 TEST(GenerateExample, WritesTheMatrixAsFourCrLfLinesWithASpaceBeforeEveryElement) {
     const ExampleMatrix matrix{{{3, 7, 1}, {10, 0, 5}, {2, 2, 9}}};
-    ScriptedRuntime runtime;
-    runtime.QueueRandoms(RandomsForMatrix(matrix));
+    ScriptedRandom random;
+    random.QueueRandoms(RandomsForMatrix(matrix));
 
-    const ExamState state = Generate(runtime);
+    const ExamState state = Generate(random);
 
     EXPECT_EQ(state.Matrix, matrix);
     EXPECT_EQ(state.MatrixText, "\r\n 3 7 1\r\n 10 0 5\r\n 2 2 9");
     EXPECT_EQ(state.MaxValue, 10);
     EXPECT_EQ(state.MinValue, 0);
     EXPECT_EQ(state.CorrectAnswer, 5.0);
-    EXPECT_EQ(runtime.RandomsDrawn, 9);
+    EXPECT_EQ(random.RandomsDrawn, 9);
 }
 
 TEST(GenerateExample, ARowOfTensIsWrittenWithTwoDigitsEach) {
-    ScriptedRuntime runtime;
-    runtime.QueueRandoms(RandomsForMatrix({{{10, 10, 10}, {1, 1, 1}, {0, 0, 0}}}));
-    EXPECT_EQ(Generate(runtime).MatrixText, "\r\n 10 10 10\r\n 1 1 1\r\n 0 0 0");
+    ScriptedRandom random;
+    random.QueueRandoms(RandomsForMatrix({{{10, 10, 10}, {1, 1, 1}, {0, 0, 0}}}));
+    EXPECT_EQ(Generate(random).MatrixText, "\r\n 10 10 10\r\n 1 1 1\r\n 0 0 0");
 }
 
 TEST(GenerateExample, RewritesEveryFieldOfTheStateItIsGiven) {
@@ -47,10 +47,10 @@ TEST(GenerateExample, RewritesEveryFieldOfTheStateItIsGiven) {
     state.MinValue = -1;
     state.MatrixText = "stale";
     state.CorrectAnswer = 42.0;
-    ScriptedRuntime runtime;
-    runtime.QueueRandoms(RandomsForMatrix({{{4, 4, 4}, {4, 5, 4}, {4, 4, 4}}}));
+    ScriptedRandom random;
+    random.QueueRandoms(RandomsForMatrix({{{4, 4, 4}, {4, 5, 4}, {4, 4, 4}}}));
 
-    GenerateExample(state, runtime);
+    GenerateExample(state, random);
 
     EXPECT_EQ(state.Matrix[1][1], 5);
     EXPECT_EQ(state.MaxValue, 5);
@@ -72,10 +72,10 @@ class GenerateExampleFromOneNumber : public ::testing::TestWithParam<DrawCase> {
 
 TEST_P(GenerateExampleFromOneNumber, GivesNineEqualElementsWhoseMidpointIsThatElement) {
     const DrawCase& draw = GetParam();
-    ScriptedRuntime runtime;
-    runtime.QueueRandoms(std::vector<float>(9, draw.random));
+    ScriptedRandom random;
+    random.QueueRandoms(std::vector<float>(9, draw.random));
 
-    const ExamState state = Generate(runtime);
+    const ExamState state = Generate(random);
 
     for (const MatrixRow& row : state.Matrix) {
         for (const std::int16_t element : row) {
@@ -113,10 +113,10 @@ class GenerateExampleExtremes : public ::testing::TestWithParam<ExtremesCase> {}
 
 TEST_P(GenerateExampleExtremes, FindsLargestAndSmallestWhereverTheyStand) {
     const ExtremesCase& example = GetParam();
-    ScriptedRuntime runtime;
-    runtime.QueueRandoms(RandomsForMatrix(example.matrix));
+    ScriptedRandom random;
+    random.QueueRandoms(RandomsForMatrix(example.matrix));
 
-    const ExamState state = Generate(runtime);
+    const ExamState state = Generate(random);
 
     EXPECT_EQ(state.MaxValue, example.max);
     EXPECT_EQ(state.MinValue, example.min);
@@ -146,11 +146,11 @@ class GenerateExampleFault : public ::testing::TestWithParam<FaultCase> {};
 
 // A well-behaved sequence never does this; a broken one must be reported rather than shown.
 TEST_P(GenerateExampleFault, RaisesTheRunTimeErrorForANumberOutsideTheUnitRange) {
-    ScriptedRuntime runtime;
-    runtime.QueueRandoms({0.5f, GetParam().random});
+    ScriptedRandom random;
+    random.QueueRandoms({0.5f, GetParam().random});
     ExamState state;
     try {
-        GenerateExample(state, runtime);
+        GenerateExample(state, random);
         FAIL() << "no run-time error";
     } catch (const RunTimeError& error) {
         EXPECT_EQ(error.Kind(), GetParam().kind);
@@ -167,8 +167,8 @@ INSTANTIATE_TEST_SUITE_P(Numbers, GenerateExampleFault,
                          testing::RowName());
 
 TEST(GenerateExampleWithTheProgramSequence, TwoFreshRuntimesShowTheSameExamplesInTheSameOrder) {
-    ScriptedRuntime first;
-    ScriptedRuntime second;
+    ScriptedRandom first;
+    ScriptedRandom second;
     ExamState firstState;
     ExamState secondState;
     for (int example = 0; example < 16; ++example) {
@@ -180,13 +180,13 @@ TEST(GenerateExampleWithTheProgramSequence, TwoFreshRuntimesShowTheSameExamplesI
 }
 
 TEST(GenerateExampleWithTheProgramSequence, ConsumesExactlyNineNumbersPerExample) {
-    ScriptedRuntime generated;
+    ScriptedRandom generated;
     ExamState state;
     GenerateExample(state, generated);
     GenerateExample(state, generated);
 
     // Skipping nine numbers by hand must land on the second example.
-    ScriptedRuntime skipped;
+    ScriptedRandom skipped;
     for (int draw = 0; draw < 9; ++draw) {
         skipped.NextRandom();
     }
@@ -198,8 +198,8 @@ TEST(GenerateExampleWithTheProgramSequence, ConsumesExactlyNineNumbersPerExample
 
 TEST(GenerateExampleWithTheProgramSequence, FirstElementComesFromTheFirstDrawOfTheRun) {
     // The first draw of a run is 11837123 / 2^24, about 0.7055, which makes the element 7.
-    ScriptedRuntime runtime;
-    EXPECT_EQ(Generate(runtime).Matrix[0][0], 7);
+    ScriptedRandom random;
+    EXPECT_EQ(Generate(random).Matrix[0][0], 7);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "row_name.h"
-#include "scripted_runtime.h"
 #include "verdict.h"
 
 #include <gtest/gtest.h>
@@ -22,9 +21,8 @@ class MakeVerdictForScore : public ::testing::TestWithParam<VerdictCase> {};
 
 TEST_P(MakeVerdictForScore, GivesTheBandsMessageWithThePointsLine) {
     const VerdictCase& expected = GetParam();
-    testing::ScriptedRuntime runtime;
-
-    const Verdict verdict = MakeVerdict(expected.score, runtime);
+    
+    const Verdict verdict = MakeVerdict(expected.score);
 
     EXPECT_EQ(verdict.Title, expected.title);
     EXPECT_EQ(verdict.Text, expected.text);

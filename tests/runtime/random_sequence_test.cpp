@@ -11,20 +11,20 @@ constexpr double kTwoTo24 = 16777216.0;
 TEST(RandomSequence, StartsEveryRunFromTheSameFirstNumbers) {
     RandomSequence sequence;
     // Worked out by hand from the recurrence x = (16598013 x + 12820163) mod 2^24, starting at 327680.
-    EXPECT_EQ(sequence.Next(), static_cast<float>(11837123 / kTwoTo24));
-    EXPECT_EQ(sequence.Next(), static_cast<float>(8949370 / kTwoTo24));
-    EXPECT_EQ(sequence.Next(), static_cast<float>(9722709 / kTwoTo24));
+    EXPECT_EQ(sequence.NextRandom(), static_cast<float>(11837123 / kTwoTo24));
+    EXPECT_EQ(sequence.NextRandom(), static_cast<float>(8949370 / kTwoTo24));
+    EXPECT_EQ(sequence.NextRandom(), static_cast<float>(9722709 / kTwoTo24));
 }
 
 TEST(RandomSequence, TwoSequencesAreIndependentAndAlike) {
     RandomSequence first;
     RandomSequence second;
-    first.Next();
+    first.NextRandom();
     std::vector<float> fromFirst;
     std::vector<float> fromSecond;
     for (int draw = 0; draw < 100; ++draw) {
-        fromFirst.push_back(first.Next());
-        fromSecond.push_back(second.Next());
+        fromFirst.push_back(first.NextRandom());
+        fromSecond.push_back(second.NextRandom());
     }
     EXPECT_NE(fromFirst, fromSecond);
     fromSecond.erase(fromSecond.begin());
@@ -36,11 +36,11 @@ TEST(RandomSequence, TwoSequencesAreIndependentAndAlike) {
 // of 2^-24, and the sequence returns to its start only after 2^24 draws.
 TEST(RandomSequence, VisitsEveryTwentyFourBitValueOncePerPeriod) {
     RandomSequence sequence;
-    const float first = sequence.Next();
+    const float first = sequence.NextRandom();
     std::vector<bool> seen(1u << 24, false);
     seen[static_cast<std::size_t>(static_cast<double>(first) * kTwoTo24)] = true;
     for (std::uint32_t draw = 1; draw < (1u << 24); ++draw) {
-        const float number = sequence.Next();
+        const float number = sequence.NextRandom();
         ASSERT_GE(number, 0.0f);
         ASSERT_LT(number, 1.0f);
         const double scaled = static_cast<double>(number) * kTwoTo24;
@@ -49,7 +49,7 @@ TEST(RandomSequence, VisitsEveryTwentyFourBitValueOncePerPeriod) {
         ASSERT_FALSE(seen[state]) << "repeated after " << draw << " draws";
         seen[state] = true;
     }
-    EXPECT_EQ(sequence.Next(), first);
+    EXPECT_EQ(sequence.NextRandom(), first);
 }
 
 } // namespace

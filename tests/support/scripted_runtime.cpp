@@ -5,25 +5,9 @@
 
 namespace testola::testing {
 
-float ScriptedRuntime::NextRandom() {
-    ++RandomsDrawn;
-    if (const auto failure = std::exchange(m_randomFailure, std::nullopt)) {
-        RaiseRunTimeError(*failure);
-    }
-    if (m_randoms.empty()) {
-        return Runtime::NextRandom();
-    }
-    const float number = m_randoms.front();
-    m_randoms.pop_front();
-    return number;
-}
-
 std::string ScriptedRuntime::ShowInputBox(const std::string& prompt, const std::string& title,
                                           const std::string& defaultText, const InputBoxExtras& extras) {
     InputBoxes.push_back({prompt, title, defaultText, extras});
-    if (const auto failure = std::exchange(m_inputFailure, std::nullopt)) {
-        RaiseRunTimeError(*failure);
-    }
     // An unscripted input box is a fault in the test, not a cancelled dialog.
     if (m_answers.empty()) {
         throw std::logic_error("input box opened with no scripted answer");

@@ -36,7 +36,7 @@ protected:
 
     // Plays one example: shows it and answers it with the given text.
     void PlayExample(const ExampleMatrix& matrix, const std::string& answer) {
-        m_runtime.QueueRandoms(RandomsForMatrix(matrix));
+        m_random.QueueRandoms(RandomsForMatrix(matrix));
         m_runtime.QueueAnswer(answer);
         Click("Command4");
         Click("Command6");
@@ -53,7 +53,7 @@ protected:
 
 TEST_F(Form1Behaviour, WalksThroughEveryStateOfTheTable) {
     ExpectState(WindowState::Start);
-    m_runtime.QueueRandoms(RandomsForMatrix(kFive));
+    m_random.QueueRandoms(RandomsForMatrix(kFive));
     Click("Command4");
     ExpectState(WindowState::ExampleShown);
     EXPECT_EQ(PanelCaption(), kFiveText);
@@ -64,7 +64,7 @@ TEST_F(Form1Behaviour, WalksThroughEveryStateOfTheTable) {
         Click("Command6");
         ExpectState(WindowState::Answered);
         EXPECT_EQ(PanelCaption(), kFiveText) << "the answered matrix stays in view";
-        m_runtime.QueueRandoms(RandomsForMatrix(kFive));
+        m_random.QueueRandoms(RandomsForMatrix(kFive));
         Click("Command4");
         ExpectState(WindowState::ExampleShown);
         EXPECT_EQ(m_form->State().ExampleNumber, example + 1);
@@ -148,7 +148,7 @@ TEST_F(Form1Behaviour, ACommaEndsTheNumberSoFourCommaFiveIsWrongWhereFourPointFi
 
 TEST_F(Form1Behaviour, ASecondExamAfterTheVerdictStartsAfresh) {
     PlayExam(8);
-    m_runtime.QueueRandoms(RandomsForMatrix(kFive));
+    m_random.QueueRandoms(RandomsForMatrix(kFive));
     Click("Command4");
     EXPECT_EQ(m_form->State().ExampleNumber, 1);
     EXPECT_EQ(m_form->State().Score, 0);
@@ -166,11 +166,11 @@ TEST_F(Form1Behaviour, ClicksOnDisabledButtonsDoNothing) {
     EXPECT_TRUE(m_runtime.Messages.empty());
     ExpectState(WindowState::Start);
 
-    m_runtime.QueueRandoms(RandomsForMatrix(kFive));
+    m_random.QueueRandoms(RandomsForMatrix(kFive));
     Click("Command4");
     Click("Command4");
     Click("Command5");
-    EXPECT_EQ(m_runtime.RandomsDrawn, 9);
+    EXPECT_EQ(m_random.RandomsDrawn, 9);
     ExpectState(WindowState::ExampleShown);
 }
 
@@ -184,7 +184,7 @@ TEST_F(Form1Behaviour, TheExamButtonStartsANewExamOnlyWhenCaptionAndTooltipMatch
 
 TEST_F(Form1Behaviour, MinimisingInTheMiddleOfAnExampleChangesNothing) {
     PlayExample(kFive, "5");
-    m_runtime.QueueRandoms(RandomsForMatrix(kFourAndAHalf));
+    m_random.QueueRandoms(RandomsForMatrix(kFourAndAHalf));
     Click("Command4");
     const ExamState before = m_form->State();
 
@@ -209,7 +209,7 @@ TEST_F(Form1Behaviour, ACloseRequestFromTheDesktopEndsTheProgram) {
 }
 
 TEST_F(Form1Behaviour, AFailureInAHandlerIsReportedWithItsKind) {
-    m_runtime.FailNextRandom(RunTimeErrorKind::Overflow);
+    m_random.FailNextRandom(RunTimeErrorKind::Overflow);
     Click("Command4");
     ASSERT_EQ(m_runtime.Reports.size(), 1u);
     EXPECT_EQ(m_runtime.Reports[0], RunTimeErrorDescription(RunTimeErrorKind::Overflow));
@@ -217,7 +217,7 @@ TEST_F(Form1Behaviour, AFailureInAHandlerIsReportedWithItsKind) {
 }
 
 TEST_F(Form1Behaviour, AnyOtherFailureInAHandlerIsReportedInRussianToo) {
-    m_runtime.QueueRandoms(RandomsForMatrix(kFive));
+    m_random.QueueRandoms(RandomsForMatrix(kFive));
     Click("Command4");
     Click("Command6"); // no answer scripted: the scripted box throws a plain C++ exception
     ASSERT_EQ(m_runtime.Reports.size(), 1u);
@@ -260,7 +260,7 @@ TEST_F(Form1Behaviour, DraggingTheTitleStripMovesTheWindowButAClickDoesNot) {
 
 TEST_F(Form1Behaviour, FocusFollowsTheButtonEachHandlerEnables) {
     for (int example = 1; example <= 8; ++example) {
-        m_runtime.QueueRandoms(RandomsForMatrix(kFive));
+        m_random.QueueRandoms(RandomsForMatrix(kFive));
         Click("Command4");
         EXPECT_EQ(m_form->focusWidget(), Button("Command6"));
         m_runtime.QueueAnswer("5");

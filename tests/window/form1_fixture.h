@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "matrix_panel.h"
 #include "qt_printing.h"
+#include "scripted_random.h"
 #include "scripted_runtime.h"
 
 #include <QApplication>
@@ -18,7 +19,7 @@ namespace testola::testing {
 class Form1Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_form = std::make_unique<Form1>(m_runtime);
+        m_form = std::make_unique<Form1>(m_runtime, m_random);
         m_form->show();
         m_form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_form.get()));
@@ -26,6 +27,11 @@ protected:
 
     void TearDown() override { EXPECT_TRUE(m_runtime.Reports.empty()) << m_runtime.Reports.front(); }
 
+    QWidget* Control(const char* name) const {
+        auto* control = m_form->findChild<QWidget*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
     QPushButton* Button(const char* name) const {
         auto* button = m_form->findChild<QPushButton*>(QString::fromLatin1(name));
         EXPECT_NE(button, nullptr) << name;
@@ -44,6 +50,7 @@ protected:
     }
 
     ScriptedRuntime m_runtime;
+    ScriptedRandom m_random;
     std::unique_ptr<Form1> m_form;
 };
 

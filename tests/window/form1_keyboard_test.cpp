@@ -37,7 +37,7 @@ using Names = std::vector<std::string>;
 TEST_F(Form1Test, AWholeExamTakesOnlyEnterAndTypedAnswersAndTheFocusGoesStraightToTheNextButton) {
     FocusLog focus(m_form.get());
     for (int example = 0; example < 8; ++example) {
-        m_runtime.QueueRandoms(RandomsForMatrix(kFourAndAHalf));
+        m_random.QueueRandoms(RandomsForMatrix(kFourAndAHalf));
         m_runtime.QueueAnswer("4.5");
         PressKey(Qt::Key_Return);
         EXPECT_EQ(focus.Take(), Names{"Command6"});
@@ -76,7 +76,7 @@ TEST_F(Form1Test, EnterPressesTheFocusedButtonRatherThanTheDefault) {
 TEST_F(Form1Test, EnterWithNoFocusedButtonPressesTheExamButtonButNeverWhenItIsDisabled) {
     m_form->focusWidget()->clearFocus();
     ASSERT_EQ(m_form->focusWidget(), nullptr);
-    m_runtime.QueueRandoms(RandomsForMatrix(kFourAndAHalf));
+    m_random.QueueRandoms(RandomsForMatrix(kFourAndAHalf));
     PressKey(Qt::Key_Enter);
     EXPECT_EQ(m_form->State().ExampleNumber, 1);
 
@@ -85,12 +85,12 @@ TEST_F(Form1Test, EnterWithNoFocusedButtonPressesTheExamButtonButNeverWhenItIsDi
     PressKey(Qt::Key_Return);
     PressKey(Qt::Key_Enter);
     EXPECT_EQ(m_form->State().ExampleNumber, 1);
-    EXPECT_EQ(m_runtime.RandomsDrawn, 9);
+    EXPECT_EQ(m_random.RandomsDrawn, 9);
     EXPECT_TRUE(m_runtime.InputBoxes.empty());
 }
 
 TEST_F(Form1Test, SpaceAlsoPressesTheFocusedButton) {
-    m_runtime.QueueRandoms(RandomsForMatrix(kFourAndAHalf));
+    m_random.QueueRandoms(RandomsForMatrix(kFourAndAHalf));
     PressKey(Qt::Key_Space);
     EXPECT_EQ(m_form->State().ExampleNumber, 1);
 }

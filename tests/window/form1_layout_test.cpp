@@ -172,7 +172,8 @@ class Form1FocusMark : public ::testing::TestWithParam<const char*> {};
 // A window that was never activated, as at its first frame: the mark must not wait for the window system.
 TEST_P(Form1FocusMark, IsADottedRectangleOfAtLeastThreeToOneContrastAgainstTheButtonFace) {
     ScriptedRuntime runtime;
-    Form1 form(runtime);
+    ScriptedRandom random;
+    Form1 form(runtime, random);
     const std::string name = GetParam();
     auto* button = form.findChild<QPushButton*>(QString::fromStdString(name));
     button->setEnabled(true);

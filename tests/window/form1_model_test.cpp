@@ -129,10 +129,10 @@ protected:
     ExampleMatrix RandomMatrix() {
         ExampleMatrix matrix{};
         // Now and then a matrix of zeros, for which a cancelled or empty answer is right.
-        const bool zeros = std::uniform_int_distribution<int>(0, 9)(m_random) == 0;
+        const bool zeros = std::uniform_int_distribution<int>(0, 9)(m_walk) == 0;
         for (MatrixRow& row : matrix) {
             for (std::int16_t& element : row) {
-                element = zeros ? 0 : static_cast<std::int16_t>(std::uniform_int_distribution<int>(0, 10)(m_random));
+                element = zeros ? 0 : static_cast<std::int16_t>(std::uniform_int_distribution<int>(0, 10)(m_walk));
             }
         }
         return matrix;
@@ -140,7 +140,7 @@ protected:
 
     AnswerText RandomAnswer(double answer) {
         const double infinity = std::numeric_limits<double>::infinity();
-        switch (std::uniform_int_distribution<int>(0, 9)(m_random)) {
+        switch (std::uniform_int_distribution<int>(0, 9)(m_walk)) {
         case 0:
         case 1:
         case 2:
@@ -164,9 +164,9 @@ protected:
 
     // Keeps one example and one answer ready in the scripted runtime, as the model expects them.
     void KeepScriptFilled() {
-        if (m_runtime.RandomsDrawn == m_randomsQueued) {
+        if (m_random.RandomsDrawn == m_randomsQueued) {
             m_nextMatrix = RandomMatrix();
-            m_runtime.QueueRandoms(RandomsForMatrix(m_nextMatrix));
+            m_random.QueueRandoms(RandomsForMatrix(m_nextMatrix));
             m_randomsQueued += 9;
         }
         if (static_cast<int>(m_runtime.InputBoxes.size()) == m_answersQueued) {
@@ -185,8 +185,8 @@ protected:
 
     void Step() {
         KeepScriptFilled();
-        const std::string button = kButtons[std::uniform_int_distribution<int>(0, 5)(m_random)];
-        switch (std::uniform_int_distribution<int>(0, 5)(m_random)) {
+        const std::string button = kButtons[std::uniform_int_distribution<int>(0, 5)(m_walk)];
+        switch (std::uniform_int_distribution<int>(0, 5)(m_walk)) {
         case 0:
         case 1: // a mouse click, on an enabled button or not; an enabled one takes the focus first
             if (m_model.Enabled(button)) {
@@ -196,7 +196,7 @@ protected:
             Click(button.c_str());
             break;
         case 2: // Enter, with the focus on some enabled button or on none
-            if (std::uniform_int_distribution<int>(0, 3)(m_random) == 0) {
+            if (std::uniform_int_distribution<int>(0, 3)(m_walk) == 0) {
                 if (QWidget* focused = m_form->focusWidget()) {
                     focused->clearFocus();
                 }
@@ -206,7 +206,7 @@ protected:
                 m_model.Focus = button;
             }
             PressInModel(m_model.Focus.empty() ? "Command4" : m_model.Focus);
-            PressKey(std::uniform_int_distribution<int>(0, 1)(m_random) == 0 ? Qt::Key_Return : Qt::Key_Enter);
+            PressKey(std::uniform_int_distribution<int>(0, 1)(m_walk) == 0 ? Qt::Key_Return : Qt::Key_Enter);
             break;
         case 3:
             PressInModel("Command1");
@@ -251,7 +251,7 @@ protected:
         }
     }
 
-    std::mt19937 m_random{GetParam()};
+    std::mt19937 m_walk{GetParam()};
     ExamModel m_model;
     ExampleMatrix m_nextMatrix{};
     AnswerText m_nextAnswer;

@@ -1,19 +1,14 @@
 // The window on a screen of twice the usual pixel density, as Qt scales it: the same layout in logical pixels,
 // twice as many device pixels, and the icon drawn from an image fine enough for them.
 #include "application_setup.h"
-#include "form1.h"
+#include "form1_fixture.h"
 #include "row_name.h"
-#include "scripted_runtime.h"
 
-#include <QApplication>
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
-#include <QTest>
 #include <cstdlib>
-#include <gtest/gtest.h>
-#include <memory>
 #include <ostream>
 
 namespace {
@@ -27,27 +22,10 @@ namespace {
 
 constexpr int Scale = 2;
 
-class HighDpiForm : public ::testing::Test {
+class HighDpiForm : public Form1Test {
 protected:
-    void SetUp() override {
-        m_form = std::make_unique<Form1>(m_runtime);
-        m_form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_form.get()));
-    }
-
-    void TearDown() override { EXPECT_TRUE(m_runtime.Reports.empty()) << m_runtime.Reports.front(); }
-
-    QWidget* Control(const char* name) const {
-        auto* control = m_form->findChild<QWidget*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
-
     // The whole window as the screen gets it, in device pixels.
     QImage Grab() const { return m_form->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
-    ScriptedRuntime m_runtime;
-    std::unique_ptr<Form1> m_form;
 };
 
 TEST_F(HighDpiForm, RunsAtTwiceTheDensity) {

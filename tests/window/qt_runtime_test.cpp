@@ -3,6 +3,8 @@
 #include "modal_helper.h"
 #include "qt_printing.h"
 #include "qt_runtime.h"
+#include "random_sequence.h"
+#include "run_time_error.h"
 #include "verdict.h"
 
 #include <QAccessible>
@@ -167,7 +169,7 @@ TEST_F(RealDialogs, MessageBoxOfThePlainStyleHasNoIconAndShowsMarkupAsText) {
 class ResultBox : public RealDialogs, public ::testing::WithParamInterface<int> {};
 
 TEST_P(ResultBox, IsWideEnoughForTheVerdictsTitleInTheWindowManagersTitleBar) {
-    const Verdict verdict = MakeVerdict(static_cast<std::int16_t>(GetParam()), m_runtime);
+    const Verdict verdict = MakeVerdict(static_cast<std::int16_t>(GetParam()));
     const auto shown = CaptureNextMessageBox();
     m_runtime.ShowMessageBox(verdict.Body, verdict.Style, verdict.Title);
     EXPECT_GE(shown->width, TitleBarNeeds(QString::fromStdString(verdict.Title))) << verdict.Title;
@@ -176,18 +178,19 @@ TEST_P(ResultBox, IsWideEnoughForTheVerdictsTitleInTheWindowManagersTitleBar) {
 INSTANTIATE_TEST_SUITE_P(Scores, ResultBox, ::testing::Values(16, 12, 8, 6));
 
 // The window put together with a Qt runtime as the program's entry does it, and shown.
-template <class RuntimeType> struct ShownProgram {
+template <class RandomType = RandomSequence> struct ShownProgram {
     ShownProgram() {
         runtime.SetWindow(&form);
         form.show();
     }
-    RuntimeType runtime;
-    Form1 form{runtime};
+    QtRuntime runtime;
+    RandomType random;
+    Form1 form{runtime, random};
 };
 
 // The program itself, with its real dialogs, taken through a whole exam by keyboard alone.
 TEST(RealProgram, AWholeExamByKeyboardWithTheRealDialogs) {
-    ShownProgram<QtRuntime> program;
+    ShownProgram<> program;
     Form1& form = program.form;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const auto press = [&form](Qt::Key key) {
@@ -211,14 +214,14 @@ TEST(RealProgram, AWholeExamByKeyboardWithTheRealDialogs) {
     EXPECT_EQ(verdict->text.toStdString(), "Вы имеете право поступить на дневное отделение\n\nНабрано баллов: 16");
 }
 
-// A runtime whose random numbers fail, to see the real report and the real end of the program.
-class FailingRuntime : public QtRuntime {
+// Random numbers that fail, to see the real report and the real end of the program.
+class FailingRandom : public RandomSource {
 public:
     float NextRandom() override { RaiseRunTimeError(RunTimeErrorKind::FloatingPointFault); }
 };
 
 TEST(RealProgram, AFailureIsReportedAndEndsTheProgramWithAFailureStatus) {
-    ShownProgram<FailingRuntime> program;
+    ShownProgram<FailingRandom> program;
     Form1& form = program.form;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
 
@@ -236,7 +239,7 @@ TEST(RealProgram, AFailureIsReportedAndEndsTheProgramWithAFailureStatus) {
 }
 
 TEST(RealProgram, TheExitButtonEndsTheEventLoopWithSuccess) {
-    ShownProgram<QtRuntime> program;
+    ShownProgram<> program;
     Form1& form = program.form;
     QTimer::singleShot(0, &form, [&form] { form.findChild<QPushButton*>(QStringLiteral("Command1"))->click(); });
     EXPECT_EQ(QApplication::exec(), 0);
