@@ -1,6 +1,5 @@
 #include "form1.h"
 
-#include "captions.h"
 #include "exam.h"
 #include "focus_button.h"
 #include "form1_layout.h"
@@ -20,6 +19,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 namespace testola {
 
@@ -131,9 +131,18 @@ QPushButton* Form1::MakeButton(std::string_view name) {
 }
 
 void Form1::SetTabOrder() {
-    std::array<QWidget*, 5> byTabIndex{m_command4, m_command6, m_command5, m_command2, m_command1};
+    std::vector<const ControlLayout*> byTabIndex;
+    for (const ControlLayout& control : Form1Controls) {
+        if (control.TabIndex >= 0) {
+            byTabIndex.push_back(&control);
+        }
+    }
+    std::sort(byTabIndex.begin(), byTabIndex.end(),
+              [](const ControlLayout* left, const ControlLayout* right) { return left->TabIndex < right->TabIndex; });
+    // A control in the order that takes no focus, such as the panel, is passed over by Tab.
     for (std::size_t index = 1; index < byTabIndex.size(); ++index) {
-        setTabOrder(byTabIndex[index - 1], byTabIndex[index]);
+        setTabOrder(findChild<QWidget*>(ToQString(byTabIndex[index - 1]->Name)),
+                    findChild<QWidget*>(ToQString(byTabIndex[index]->Name)));
     }
 }
 

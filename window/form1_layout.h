@@ -32,29 +32,30 @@ QColor ToColour(unsigned rgb);
 
 inline constexpr TwipsRect Form1Client{0, 0, 4695, 2055};
 
-enum class ControlKind { PushButton, Image, Label };
+// The two texts of the exam button; while they read StartCaption, its next click starts a new exam.
+inline constexpr std::string_view StartCaption = "Пройти экзамен";
+inline constexpr std::string_view NextCaption = "Следующий пример";
 
 struct ControlLayout {
     std::string_view Name;
-    ControlKind Kind;
     TwipsRect Box;
     std::string_view Caption;
     std::string_view Tooltip;
     bool Enabled;
-    // -1 for a control that never takes the focus.
+    // The order in which Tab visits the controls, lowest first; -1 for a control that is not in the tab order.
     int TabIndex;
 };
 
 // Topmost first.
 inline constexpr std::array<ControlLayout, 8> Form1Controls{{
-    {"Command6", ControlKind::PushButton, {2400, 600, 2175, 255}, "Ответ", "Ответ", false, 1},
-    {"Command5", ControlKind::PushButton, {120, 1680, 4455, 255}, "Получить результат", "Получить результат", false, 2},
-    {"Command4", ControlKind::PushButton, {120, 600, 2175, 255}, "Пройти экзамен", "Пройти экзамен", true, 0},
-    {"Command3", ControlKind::PushButton, {0, 480, 4695, 1575}, "", "", false, 6},
-    {"Command2", ControlKind::PushButton, {3960, 120, 255, 255}, "_", "Свернуть", true, 3},
-    {"Command1", ControlKind::PushButton, {4320, 120, 255, 255}, "X", "Выход", true, 4},
-    {"Image1", ControlKind::Image, {120, 120, 255, 255}, "", "", true, -1},
-    {"Label1", ControlKind::Label, {60, 60, 4575, 375}, "    Вступительный экзамен", "", true, -1},
+    {"Command6", {2400, 600, 2175, 255}, "Ответ", "Ответ", false, 1},
+    {"Command5", {120, 1680, 4455, 255}, "Получить результат", "Получить результат", false, 2},
+    {"Command4", {120, 600, 2175, 255}, StartCaption, StartCaption, true, 0},
+    {"Command3", {0, 480, 4695, 1575}, "", "", false, 6},
+    {"Command2", {3960, 120, 255, 255}, "_", "Свернуть", true, 3},
+    {"Command1", {4320, 120, 255, 255}, "X", "Выход", true, 4},
+    {"Image1", {120, 120, 255, 255}, "", "", true, -1},
+    {"Label1", {60, 60, 4575, 375}, "    Вступительный экзамен", "", true, -1},
 }};
 
 inline constexpr std::string_view Form1Title = "Testola";
