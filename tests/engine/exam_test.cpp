@@ -96,10 +96,7 @@ TEST(Exam, FinishedOnlyAtExactlyTheLastExample) {
     EXPECT_FALSE(SubmitAnswer(state, "0").Finished);
 }
 
-struct AnswerCase {
-    // Printed in test listings instead of the raw bytes of the row.
-    friend std::ostream& operator<<(std::ostream& out, const AnswerCase& row) { return out << row.name; }
-    const char* name;
+struct AnswerCase : testing::NamedRow {
     ExampleMatrix matrix;
     const char* answer;
     bool correct;

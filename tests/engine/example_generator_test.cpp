@@ -60,10 +60,7 @@ TEST(GenerateExample, RewritesEveryFieldOfTheStateItIsGiven) {
 }
 
 // One random number used for all nine draws: the element it becomes, hence a matrix of equal elements.
-struct DrawCase {
-    // Printed in test listings instead of the raw bytes of the row.
-    friend std::ostream& operator<<(std::ostream& out, const DrawCase& row) { return out << row.name; }
-    const char* name;
+struct DrawCase : testing::NamedRow {
     float random;
     std::int16_t element;
 };
@@ -99,10 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Draws, GenerateExampleFromOneNumber,
                                            DrawCase{"LargestFloatBelowOneGivesTen", std::nextafter(1.0f, 0.0f), 10}),
                          testing::RowName());
 
-struct ExtremesCase {
-    // Printed in test listings instead of the raw bytes of the row.
-    friend std::ostream& operator<<(std::ostream& out, const ExtremesCase& row) { return out << row.name; }
-    const char* name;
+struct ExtremesCase : testing::NamedRow {
     ExampleMatrix matrix;
     std::int16_t max;
     std::int16_t min;
@@ -134,10 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ExtremesCase{"AllTens", {{{10, 10, 10}, {10, 10, 10}, {10, 10, 10}}}, 10, 10, 10.0}),
     testing::RowName());
 
-struct FaultCase {
-    // Printed in test listings instead of the raw bytes of the row.
-    friend std::ostream& operator<<(std::ostream& out, const FaultCase& row) { return out << row.name; }
-    const char* name;
+struct FaultCase : testing::NamedRow {
     float random;
     RunTimeErrorKind kind;
 };

@@ -6,10 +6,7 @@
 namespace testola {
 namespace {
 
-struct VerdictCase {
-    // Printed in test listings instead of the raw bytes of the row.
-    friend std::ostream& operator<<(std::ostream& out, const VerdictCase& row) { return out << row.name; }
-    const char* name;
+struct VerdictCase : testing::NamedRow {
     std::int16_t score;
     const char* title;
     const char* text;
@@ -21,7 +18,7 @@ class MakeVerdictForScore : public ::testing::TestWithParam<VerdictCase> {};
 
 TEST_P(MakeVerdictForScore, GivesTheBandsMessageWithThePointsLine) {
     const VerdictCase& expected = GetParam();
-    
+
     const Verdict verdict = MakeVerdict(expected.score);
 
     EXPECT_EQ(verdict.Title, expected.title);

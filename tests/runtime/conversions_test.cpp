@@ -9,10 +9,7 @@
 namespace testola {
 namespace {
 
-struct RoundCase {
-    // Printed in test listings instead of the raw bytes of the row.
-    friend std::ostream& operator<<(std::ostream& out, const RoundCase& row) { return out << row.name; }
-    const char* name;
+struct RoundCase : testing::NamedRow {
     double value;
     std::int16_t rounded;
 };

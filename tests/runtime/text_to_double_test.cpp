@@ -1,4 +1,5 @@
 #include "conversions.h"
+#include "row_name.h"
 
 #include <chrono>
 #include <clocale>
@@ -17,16 +18,11 @@ using namespace std::string_literals;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-struct Row {
-    std::string name;
+// Named, so that failure messages stay short: some rows hold thousands of characters.
+struct Row : testing::NamedRow {
     std::string text;
     double expected;
 };
-
-// Keep failure messages short: some rows hold thousands of characters.
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.name;
-}
 
 // Same value and same sign, so +0/-0 and +inf/-inf are told apart.
 void ExpectSameDouble(double actual, double expected) {
@@ -132,15 +128,14 @@ std::vector<Row> Rows() {
     };
 }
 
-class TextToDoubleRows : public testing::TestWithParam<Row> {};
+class TextToDoubleRows : public ::testing::TestWithParam<Row> {};
 
 TEST_P(TextToDoubleRows, ReadsExpectedValue) {
     const Row& row = GetParam();
     ExpectSameDouble(TextToDouble(row.text), row.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(TextToDouble, TextToDoubleRows, testing::ValuesIn(Rows()),
-                         [](const testing::TestParamInfo<Row>& rowInfo) { return rowInfo.param.name; });
+INSTANTIATE_TEST_SUITE_P(TextToDouble, TextToDoubleRows, ::testing::ValuesIn(Rows()), testing::RowName());
 
 TEST(TextToDouble, ReadsOnlyTheGivenLength) {
     // The byte after the view must not be looked at.

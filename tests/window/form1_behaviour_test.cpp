@@ -103,9 +103,7 @@ TEST_F(Form1Behaviour, AllRightGivesTheDayDepartmentWithSixteenPoints) {
     EXPECT_EQ(m_runtime.Messages[0].Style, MessageStyle::Plain);
 }
 
-struct BandCase {
-    friend std::ostream& operator<<(std::ostream& out, const BandCase& row) { return out << row.name; }
-    const char* name;
+struct BandCase : NamedRow {
     int rightCount;
     const char* text;
     MessageStyle style;

@@ -12,9 +12,7 @@
 namespace testola::testing {
 namespace {
 
-struct ControlCase {
-    friend std::ostream& operator<<(std::ostream& out, const ControlCase& row) { return out << row.name; }
-    const char* name;
+struct ControlCase : NamedRow {
     QRect pixels;
     const char* caption;
     const char* tooltip;
@@ -94,9 +92,7 @@ TEST_F(Form1Test, StartsWithTheFocusOnTheExamButtonAndTabsInTheDesignedOrder) {
     EXPECT_EQ(Panel()->focusPolicy(), Qt::NoFocus);
 }
 
-struct FontCase {
-    friend std::ostream& operator<<(std::ostream& out, const FontCase& row) { return out << row.name; }
-    const char* name;
+struct FontCase : NamedRow {
     double points;
     bool bold;
 };

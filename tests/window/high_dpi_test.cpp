@@ -39,9 +39,7 @@ TEST_F(HighDpiForm, GrabsAsTwiceTheLogicalSize) {
     EXPECT_DOUBLE_EQ(grab.devicePixelRatio(), Scale);
 }
 
-struct ControlCase {
-    friend std::ostream& operator<<(std::ostream& out, const ControlCase& row) { return out << row.name; }
-    const char* name;
+struct ControlCase : NamedRow {
     QRect pixelsAtOne;
 };
 
