@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace testola::testing {
@@ -32,6 +33,23 @@ protected:
     QWidget m_window;
     QtRuntime m_runtime;
 };
+
+TEST(Waits, FailInsteadOfHangingWhenNoDialogOpensOrOneStaysOpen) {
+    EXPECT_NONFATAL_FAILURE(
+        {
+            OnNextModal([](QWidget*) {}, std::chrono::milliseconds(50));
+            QTest::qWait(200);
+        },
+        "no dialog opened within 50 ms");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            OnNextModal([](QWidget*) {}, std::chrono::milliseconds(50));
+            QMessageBox box;
+            box.exec();
+        },
+        "the dialog was still open 50 ms after the test's steps in it");
+    EXPECT_NONFATAL_FAILURE(RunEventLoop(std::chrono::milliseconds(50)), "the event loop did not end within 50 ms");
+}
 
 // What a desktop's title bar needs for a title: the title in bold 11-point type, and some 100 pixels for the
 // frame's icon and its three buttons.
@@ -228,7 +246,7 @@ TEST(RealProgram, AFailureIsReportedAndEndsTheProgramWithAFailureStatus) {
     const auto shown = CaptureNextMessageBox();
     QTimer::singleShot(0, &form, [&form] { QTest::keyClick(form.focusWidget(), Qt::Key_Return); });
 
-    const int status = QApplication::exec();
+    const int status = RunEventLoop();
 
     EXPECT_NE(status, 0);
     EXPECT_EQ(shown->title.toStdString(), "Testola");
@@ -242,7 +260,7 @@ TEST(RealProgram, TheExitButtonEndsTheEventLoopWithSuccess) {
     ShownProgram<> program;
     Form1& form = program.form;
     QTimer::singleShot(0, &form, [&form] { form.findChild<QPushButton*>(QStringLiteral("Command1"))->click(); });
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(RunEventLoop(), 0);
     EXPECT_FALSE(form.isVisible());
 }
 
