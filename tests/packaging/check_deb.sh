@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Unpacks the .deb and checks its files and its control fields.
+# Unpacks the .deb and checks its files, its documents and its control fields.
 # Usage: check_deb.sh DEB SCRATCH_DIR APP_ID VERSION
 set -euo pipefail
 deb=$1 scratch=$2 app_id=$3 version=$4
@@ -15,6 +15,7 @@ for file in usr/bin/testola "usr/share/applications/$app_id.desktop" "usr/share/
 done
 [ -x "$scratch/usr/bin/testola" ] || { echo "/usr/bin/testola is not executable" >&2; status=1; }
 "$here/check_icons.sh" "$scratch/usr/share" "$app_id" || status=1
+"$here/check_documents.sh" "$scratch/usr" "$version" || status=1
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = testola ] || { echo "Package is '$(field Package)', not testola" >&2; status=1; }
