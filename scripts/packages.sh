@@ -1,6 +1,7 @@
 # The Debian packages each command needs; sourced by the scripts beside it.
 # shellcheck disable=SC2034
-build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core libgl-dev)
+# The program loads Qt's Russian translation of its standard dialog buttons from qt6-translations-l10n.
+build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core qt6-translations-l10n libgl-dev)
 test_packages=("${build_packages[@]}" libgtest-dev libgmock-dev locales)
 # The install and package tests: dpkg-shlibdeps for the .deb, the desktop validators, a virtual X screen.
 test_packages+=(dpkg-dev desktop-file-utils appstream xvfb x11-utils)

@@ -20,10 +20,13 @@ done
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = testola ] || { echo "Package is '$(field Package)', not testola" >&2; status=1; }
 [ "$(field Version)" = "$version" ] || { echo "Version is '$(field Version)', not $version" >&2; status=1; }
-depends=$(field Depends)
+# Each entry is a package name, maybe with a version in brackets, between commas.
+names() { tr ',' '\n' <<<"$1" | sed -E 's/^ *([^ ]+).*/\1/'; }
+depends=$(field Depends) recommends=$(field Recommends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 fonts-dejavu-core; do
-    # Each entry is a package name, maybe with a version in brackets, between commas.
-    echo "$depends" | tr ',' '\n' | grep -qE "^ *$needed( |\$)" || { echo "Depends lacks $needed" >&2; status=1; }
+echo "Recommends: $recommends"
+for needed in libqt6widgets6 fonts-dejavu-core qt6-translations-l10n; do
+    grep -qxF "$needed" <<<"$(names "$depends")" || { echo "Depends lacks $needed" >&2; status=1; }
 done
+grep -qxF qt6-wayland <<<"$(names "$recommends")" || { echo "Recommends lacks qt6-wayland" >&2; status=1; }
 exit $status
