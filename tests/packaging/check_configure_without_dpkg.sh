@@ -11,7 +11,7 @@ mkdir -p "$scratch/bin"
 # already linked alone (and says so, hence the silence), so the first folder on the PATH wins, as it would.
 IFS=: read -ra folders <<<"$PATH"
 for folder in "${folders[@]}"; do
-    [ -d "$folder" ] && ln -s "$folder"/* "$scratch/bin/" 2>/dev/null || true
+    if [ -d "$folder" ]; then ln -s "$folder"/* "$scratch/bin/" 2>/dev/null || true; fi
 done
 rm -f "$scratch"/bin/dpkg*
 export PATH=$scratch/bin
