@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
-# Installs the named Debian packages that are missing; installs nothing when all are present.
+# Installs the named Debian packages that are missing; installs nothing when all are present. Off Debian (no
+# dpkg-query or apt-get) it installs nothing either: it names the packages whose tools it wants and carries on.
 # Usage: scripts/ensure-packages.sh PACKAGE...
 set -euo pipefail
+
+if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
+    echo "Not a Debian system (no dpkg-query or apt-get), so nothing is installed. This command wants what these" \
+        "Debian packages hold, installed the local way: $*" >&2
+    exit 0
+fi
 
 missing=()
 for package in "$@"; do

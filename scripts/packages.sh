@@ -1,9 +1,11 @@
 # The Debian packages each command needs; sourced by the scripts beside it.
 # shellcheck disable=SC2034
-build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core libgl-dev)
+# The program loads Qt's own Russian translation (qtbase_ru.qm) from qt6-translations-l10n.
+build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core qt6-translations-l10n libgl-dev)
 test_packages=("${build_packages[@]}" libgtest-dev libgmock-dev locales)
-# The install and package tests: dpkg-shlibdeps for the .deb, the desktop validators, a virtual X screen.
-test_packages+=(dpkg-dev desktop-file-utils appstream xvfb x11-utils)
+# The install and package tests: dpkg-shlibdeps for the .deb, the desktop validators, a virtual X screen, man
+# to render the manual pages, binutils' readelf for the hardening and lintian to judge the .deb as Debian would.
+test_packages+=(dpkg-dev desktop-file-utils appstream xvfb x11-utils man-db groff-base binutils lintian)
 # scripts/check.sh: clang with libFuzzer, valgrind and Google Benchmark; for the Wayland run, a headless sway,
 # Qt's Wayland plugin, a typist, a screenshot tool and OCR to read the screen back.
 check_packages=(clang libclang-rt-14-dev valgrind libbenchmark-dev)

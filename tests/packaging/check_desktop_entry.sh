@@ -24,5 +24,12 @@ expect "Icon=$app_id"
 expect "Categories=Education;"
 expect "Terminal=false"
 # The program speaks Russian, so its menu comment does too: Cyrillic letters are these two bytes in UTF-8.
-LC_ALL=C grep -q $'^Comment=.*[\xd0-\xd3][\x80-\xbf]' "$entry" || { echo "$entry has no Russian Comment line" >&2; status=1; }
+cyrillic=$'[\xd0-\xd3][\x80-\xbf]'
+expect_key() { LC_ALL=C grep -qE "^$1=$2" "$entry" || { echo "$entry has no $1 line matching $2" >&2; status=1; }; }
+expect_key Comment ".*$cyrillic"
+# A generic name and search keywords (a list ending in ';'), in English and in Russian.
+expect_key GenericName '[A-Za-z ]+$'
+expect_key 'GenericName\[ru\]' "($cyrillic| )+\$"
+expect_key Keywords '([a-z]+;)+$'
+expect_key 'Keywords\[ru\]' "(($cyrillic)+;)+\$"
 exit $status

@@ -28,4 +28,7 @@ expect "<id>$app_id</id>"
 expect "<launchable type=\"desktop-id\">$app_id.desktop</launchable>"
 expect "<release version=\"$version\""
 expect '<content_rating type="oars-1.1"'
+expect '<control>keyboard</control>'
+expect '<control>pointing</control>'
+expect '<display_length side="shortest" compare="ge">'
 exit $status
