@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The deeper checks, run after scripts/test.sh: every test under the sanitizers, a minute of fuzzing
-# TextToDouble, valgrind over the toolkit-free tests, the program on Wayland and the engine benchmarks.
+# The deeper checks, run after scripts/test.sh: the code's formatting, every test under the sanitizers, a minute
+# of fuzzing TextToDouble, valgrind over the toolkit-free tests, the program on Wayland and the engine benchmarks.
 # Fails on the first problem.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,12 +14,21 @@ section() {
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-section "1/5 Every test under AddressSanitizer and UndefinedBehaviorSanitizer"
+section "1/6 Formatting: every C++ file as clang-format writes it"
+mapfile -t sources < <(git ls-files '*.cpp' '*.h')
+if ! clang-format --dry-run --Werror "${sources[@]}"; then
+    echo "FAILED: the files above differ from what clang-format makes of them (.clang-format). To fix them:" >&2
+    echo "    clang-format -i \$(git ls-files '*.cpp' '*.h')" >&2
+    exit 1
+fi
+echo "All ${#sources[@]} C++ files are formatted."
+
+section "2/6 Every test under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
 
-section "2/5 Fuzzing TextToDouble for 60 seconds"
+section "3/6 Fuzzing TextToDouble for 60 seconds"
 cmake -S fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build build/fuzz
 # Fuzz from a copy, so that the inputs found here never grow the checked-in corpus.
@@ -38,7 +47,7 @@ if ! build/fuzz/text_to_double_fuzzer -max_len=4096 -max_total_time=60 -timeout=
 fi
 grep -E '^Done|stat::number_of_executed_units|stat::peak_rss_mb' "$scratch/fuzz.log"
 
-section "3/5 valgrind memcheck over the engine and runtime tests"
+section "4/6 valgrind memcheck over the engine and runtime tests"
 cmake --preset dev >/dev/null
 cmake --build --preset dev
 # The megabyte-sized timing test is left out: its one-second limit per text is about the code's speed, which
@@ -50,11 +59,11 @@ for tests in build/dev/tests/testola_engine_tests build/dev/tests/testola_runtim
         "$tests" --gtest_brief=1 --gtest_filter="-$timed_tests"
 done
 
-section "4/5 The program on Wayland: headless sway, keys from wtype, the screen read back"
+section "5/6 The program on Wayland: headless sway, keys from wtype, the screen read back"
 app_id=$(basename build/dev/packaging/*.desktop .desktop)
 scripts/wayland-smoke.sh build/dev/app/testola "$app_id"
 
-section "5/5 Engine benchmarks (each must take under 1 microsecond)"
+section "6/6 Engine benchmarks (each must take under 1 microsecond)"
 cmake --preset bench >/dev/null
 cmake --build --preset bench
 build/bench/bench/testola_engine_benchmark --benchmark_min_time=0.05 \

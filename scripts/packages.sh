@@ -6,7 +6,7 @@ test_packages=("${build_packages[@]}" libgtest-dev libgmock-dev locales)
 # The install and package tests: dpkg-shlibdeps for the .deb, the desktop validators, a virtual X screen, man
 # to render the manual pages, binutils' readelf for the hardening and lintian to judge the .deb as Debian would.
 test_packages+=(dpkg-dev desktop-file-utils appstream xvfb x11-utils man-db groff-base binutils lintian)
-# scripts/check.sh: clang with libFuzzer, valgrind and Google Benchmark; for the Wayland run, a headless sway,
-# Qt's Wayland plugin, a typist, a screenshot tool and OCR to read the screen back.
-check_packages=(clang libclang-rt-14-dev valgrind libbenchmark-dev)
+# scripts/check.sh: clang-format, clang with libFuzzer, valgrind and Google Benchmark; for the Wayland run, a
+# headless sway, Qt's Wayland plugin, a typist, a screenshot tool and OCR to read the screen back.
+check_packages=(clang-format clang libclang-rt-14-dev valgrind libbenchmark-dev)
 check_packages+=(sway qt6-wayland wtype grim jq imagemagick tesseract-ocr)
