@@ -77,15 +77,19 @@ digits_in() {
     tesseract "$shot.crop.png" - --psm 6 -c tessedit_char_whitelist='0123456789 ' 2>/dev/null | tr -d ' ' | grep .
 }
 box_of() { jq -r '"\(.width)x\(.height)+\(.x)+\(.y)"' <<<"$1"; }
+# The first window that a grep with these arguments picks, once sway shows it within ten seconds.
+first_window() {
+    local found
+    for _ in $(seq 100); do
+        found=$(windows | grep "$@" | head -n 1) || true
+        [ -n "$found" ] && { echo "$found"; return; }
+        sleep 0.1
+    done
+}
 
 run env QT_QPA_PLATFORM=wayland "$scratch/testola" >"$scratch/program.log" 2>&1 &
 program_pid=$!
-window=
-for _ in $(seq 100); do
-    window=$(windows | grep -F "\"app_id\":\"$app_id\"" | head -n 1) || true
-    [ -n "$window" ] && break
-    sleep 0.1
-done
+window=$(first_window -F "\"app_id\":\"$app_id\"")
 [ -n "$window" ] || fail "no window with the app id $app_id appeared"
 echo "window: $window"
 [ "$(jq -r .shell <<<"$window")" = xdg_shell ] || fail "the window is not an xdg_toplevel"
@@ -101,12 +105,7 @@ example=$(digits_in "$scratch/shots/example.png" "$band")
 echo "the example on the window: $(tr '\n' ' ' <<<"$example")"
 
 key Return # the answer box
-box=
-for _ in $(seq 50); do
-    box=$(windows | grep -vF "\"name\":\"Testola\"" | head -n 1) || true
-    [ -n "$box" ] && break
-    sleep 0.1
-done
+box=$(first_window -vF '"name":"Testola"')
 [ -n "$box" ] || fail "the answer box did not open"
 echo "answer box: $box"
 sleep 0.5

@@ -10,8 +10,6 @@ namespace {
 constexpr int kMarkInset = 3;
 } // namespace
 
-FocusButton::FocusButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
-
 void FocusButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;

@@ -8,7 +8,7 @@ namespace testola {
 // from the window's first frame on. The style's own mark is faint on small buttons and appears only after Tab.
 class FocusButton : public QPushButton {
 public:
-    FocusButton(const QString& text, QWidget* parent);
+    using QPushButton::QPushButton;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

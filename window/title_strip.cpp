@@ -6,8 +6,6 @@
 
 namespace testola {
 
-TitleStrip::TitleStrip(const QString& text, QWidget* parent) : QLabel(text, parent) {}
-
 void TitleStrip::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         m_drag = Drag::Pressed;

@@ -10,7 +10,7 @@ namespace testola {
 // A click without movement does nothing.
 class TitleStrip : public QLabel {
 public:
-    TitleStrip(const QString& text, QWidget* parent);
+    using QLabel::QLabel;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
