@@ -6,6 +6,7 @@
 #include <deque>
 #include <initializer_list>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace testola::testing {
@@ -20,7 +21,18 @@ public:
     // The next draw raises the given run-time error instead of giving a number.
     void FailNextRandom(RunTimeErrorKind kind) { m_failure = kind; }
 
-    float NextRandom() override;
+    float NextRandom() override {
+        ++RandomsDrawn;
+        if (const auto failure = std::exchange(m_failure, std::nullopt)) {
+            RaiseRunTimeError(*failure);
+        }
+        if (m_numbers.empty()) {
+            return m_sequence.NextRandom();
+        }
+        const float number = m_numbers.front();
+        m_numbers.pop_front();
+        return number;
+    }
 
     int RandomsDrawn = 0;
 
