@@ -76,6 +76,18 @@ digits_in() {
     convert "$shot" -crop "$box" +repage -colorspace Gray -resize 400% "$shot.crop.png"
     tesseract "$shot.crop.png" - --psm 6 -c tessedit_char_whitelist='0123456789 ' 2>/dev/null | tr -d ' ' | grep .
 }
+# The first three lines of digits in a box of the screen, read again every half second for up to five seconds
+# until there are three: the program may still be drawing.
+rows_on_screen() {
+    local box=$1 name=$2 rows=
+    for _ in $(seq 10); do
+        run grim "$scratch/shots/$name.png"
+        rows=$(digits_in "$scratch/shots/$name.png" "$box" | head -n 3) || true
+        [ "$(grep -c . <<<"$rows")" -eq 3 ] && break
+        sleep 0.5
+    done
+    echo "$rows"
+}
 box_of() { jq -r '"\(.width)x\(.height)+\(.x)+\(.y)"' <<<"$1"; }
 # The first window that a grep with these arguments picks, once sway shows it within ten seconds.
 first_window() {
@@ -96,21 +108,17 @@ echo "window: $window"
 [ "$(jq -r '"\(.width)x\(.height)"' <<<"$window")" = 313x137 ] || fail "the window is not 313x137"
 
 key Return # the first example
-sleep 0.5
-run grim "$scratch/shots/example.png"
 # The matrix shows in the 55-pixel band between the button rows, 57 pixels below the window's top.
 band=$(jq -r '"\(.width)x55+\(.x)+\(.y + 57)"' <<<"$window")
-example=$(digits_in "$scratch/shots/example.png" "$band")
-[ "$(wc -l <<<"$example")" -eq 3 ] || fail "the window shows no matrix of three rows: $example"
+example=$(rows_on_screen "$band" example)
+[ "$(grep -c . <<<"$example")" -eq 3 ] || fail "the window shows no matrix of three rows: $example"
 echo "the example on the window: $(tr '\n' ' ' <<<"$example")"
 
 key Return # the answer box
 box=$(first_window -vF '"name":"Testola"')
 [ -n "$box" ] || fail "the answer box did not open"
 echo "answer box: $box"
-sleep 0.5
-run grim "$scratch/shots/answer.png"
-shown=$(digits_in "$scratch/shots/answer.png" "$(box_of "$box")" | head -n 3)
+shown=$(rows_on_screen "$(box_of "$box")" answer)
 [ "$shown" = "$example" ] || fail "while the answer box is open, the screen shows $(tr '\n' ' ' <<<"$shown")" \
     "where the example is $(tr '\n' ' ' <<<"$example")"
 
