@@ -33,8 +33,9 @@ void ScaleFont(QWidget* widget, double scale) {
 QString ExampleLines(const std::string& example) {
     QStringList lines;
     for (const QString& line : ToDisplayText(example).split(QLatin1Char('\n'))) {
-        if (!line.trimmed().isEmpty()) {
-            lines << line.trimmed();
+        const QString numbers = line.trimmed();
+        if (!numbers.isEmpty()) {
+            lines << numbers;
         }
     }
     return lines.join(QLatin1Char('\n'));
