@@ -1,5 +1,6 @@
 #include "qt_form1.h"
 
+#include "desktop_palette.h"
 #include "focus_button.h"
 #include "form1_layout.h"
 #include "icon_image.h"
@@ -19,34 +20,34 @@ namespace testola {
 
 namespace {
 
-void PlaceControl(QWidget* control, const ControlLayout& layout) {
+void PlaceControl(QWidget* control, const ControlLayout& layout, double scale) {
     control->setObjectName(ToQString(layout.Name));
-    control->setGeometry(ToPixels(layout.Box));
+    control->setGeometry(ToPixels(layout.Box, scale));
     control->setEnabled(layout.Enabled);
     if (!layout.Tooltip.empty()) {
         control->setToolTip(ToQString(layout.Tooltip));
     }
 }
 
-QFont DesignFont(double points, bool bold) {
+QFont DesignFont(double points, bool bold, double scale) {
     QFont font(ToQString(DesignFontFamily));
-    font.setPointSizeF(points);
+    font.setPointSizeF(points * scale);
     font.setBold(bold);
     // The family covers every character the window shows, so Qt need not gather fallback fonts at start.
     font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
-QFont FontOf(const ControlLayout& layout) {
+QFont FontOf(const ControlLayout& layout, double scale) {
     switch (layout.Font) {
     case ControlFont::SmallBold:
-        return DesignFont(SmallButtonFontPoints, true);
+        return DesignFont(SmallButtonFontPoints, true, scale);
     case ControlFont::TitleBold:
-        return DesignFont(TitleFontPoints, true);
+        return DesignFont(TitleFontPoints, true, scale);
     case ControlFont::Window:
         break;
     }
-    return DesignFont(WindowFontPoints, false);
+    return DesignFont(WindowFontPoints, false, scale);
 }
 
 // Assistive technology would see a plain widget as a filler; the program's only window is a window to it.
@@ -64,19 +65,18 @@ std::string ToStdString(const QString& text) {
 } // namespace
 
 QtForm1::QtForm1(Runtime& runtime, RandomSource& random, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_form(*this, runtime, random) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_form(*this, runtime, random),
+      m_scale(DesktopFontScale()) {
     [[maybe_unused]] static const bool accessibleAsWindow = (QAccessible::installFactory(&Form1Accessible), true);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ToQString(Form1Title));
     setWindowIcon(TestolaIcon());
-    setFixedSize(ToPixels(Form1Client).size());
-    setFont(DesignFont(WindowFontPoints, false));
+    setFixedSize(ToPixels(Form1Client, m_scale).size());
+    setFont(DesignFont(WindowFontPoints, false, m_scale));
     setAutoFillBackground(true);
-    QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, ToColour(InactiveTitleColour));
-    setPalette(windowPalette);
 
     BuildControls();
+    FollowDesktopColours(*this);
     setAccessibleDescription(ToQString(StripCaption).trimmed());
     SetTabOrder();
     Button(Command4)->setFocus();
@@ -95,10 +95,6 @@ void QtForm1::BuildControls() {
             auto* strip = new TitleStrip(ToQString(layout.Caption), this);
             strip->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             strip->setAutoFillBackground(true);
-            QPalette titlePalette = strip->palette();
-            titlePalette.setColor(QPalette::Window, ToColour(ActiveTitleColour));
-            titlePalette.setColor(QPalette::WindowText, ToColour(ActiveTitleTextColour));
-            strip->setPalette(titlePalette);
             control = strip;
         } else if (layout.Name == Image1) {
             control = new IconImage(windowIcon(), this);
@@ -110,9 +106,9 @@ void QtForm1::BuildControls() {
             connect(static_cast<QPushButton*>(control), &QPushButton::clicked, this,
                     [this, name = layout.Name] { m_form.Press(name); });
         }
-        PlaceControl(control, layout);
+        PlaceControl(control, layout, m_scale);
         if (layout.Font != ControlFont::Window) {
-            control->setFont(FontOf(layout));
+            control->setFont(FontOf(layout, m_scale));
         }
     }
     // The two one-character buttons are named by what they do.
@@ -165,10 +161,21 @@ bool QtForm1::IsEnabled(std::string_view button) const {
 
 void QtForm1::SetEnabled(std::string_view button, bool enabled) {
     Button(button)->setEnabled(enabled);
+    // Disabling the focus button passes the focus on, silently where the window is not the active one.
+    RepaintFocusMarks();
 }
 
 void QtForm1::SetFocus(std::string_view button) {
     Button(button)->setFocus();
+    RepaintFocusMarks();
+}
+
+void QtForm1::RepaintFocusMarks() {
+    // While a dialog is active, the focus moves within this window without focus events, which would leave the
+    // mark drawn on the button that lost it.
+    for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+        button->update();
+    }
 }
 
 void QtForm1::SetPanelCaption(const std::string& text) {

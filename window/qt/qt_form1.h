@@ -41,8 +41,10 @@ private:
     void SetTabOrder();
     QPushButton* MakeButton(std::string_view name);
     QPushButton* Button(std::string_view name) const;
+    void RepaintFocusMarks();
 
     Form1 m_form;
+    double m_scale;
     MatrixPanel* m_panel = nullptr;
 };
 

@@ -9,8 +9,13 @@
 
 namespace testola {
 
-// The layout's twips in Qt's logical pixels, which Qt's own high-DPI scaling takes to the screen.
-QRect ToPixels(const TwipsRect& twips);
+// How many times larger than designed the window is laid out: the desktop's general font (the application's)
+// over Qt's own default of 9 points, where the user has chosen a larger one; never below 1. Qt's high-DPI
+// scaling comes on top of it.
+double DesktopFontScale();
+
+// The layout's twips in Qt's logical pixels at that scale, each edge rounded to a pixel.
+QRect ToPixels(const TwipsRect& twips, double scale = 1.0);
 
 // The layout's texts are UTF-8 and its colours 0xRRGGBB; these bring them into Qt.
 QString ToQString(std::string_view text);
