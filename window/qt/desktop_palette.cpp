@@ -123,13 +123,16 @@ void Paint(QWidget& window, const WindowColours& colours) {
     }
 }
 
-// Paints the window again when the desktop's palette changes while the program runs.
+// Paints the window again when the desktop's palette changes while the program runs. The application hears of
+// every change, the window only of those made while the event loop runs.
 class PaletteFollower : public QObject {
 public:
-    explicit PaletteFollower(QWidget& window) : QObject(&window), m_window(window) {}
+    explicit PaletteFollower(QWidget& window) : QObject(&window), m_window(window) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &m_window && event->type() == QEvent::ApplicationPaletteChange) {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange) {
             Paint(m_window, ColoursFor(QGuiApplication::palette()));
         }
         return false;
@@ -181,7 +184,7 @@ WindowColours ColoursFor(const QPalette& desktop) {
 
 void FollowDesktopColours(QWidget& window) {
     Paint(window, ColoursFor(QGuiApplication::palette()));
-    window.installEventFilter(new PaletteFollower(window));
+    new PaletteFollower(window);
 }
 
 } // namespace testola

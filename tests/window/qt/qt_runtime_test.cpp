@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <algorithm>
 #include <gtest/gtest-spi.h>
@@ -230,6 +231,19 @@ TEST(RealProgram, AWholeExamByKeyboardWithTheRealDialogs) {
     const auto verdict = CaptureNextMessageBox();
     press(Qt::Key_Return);
     EXPECT_EQ(verdict->text.toStdString(), "Вы имеете право поступить на дневное отделение\n\nНабрано баллов: 16");
+
+    // What the window shows once the box has closed, read from its backing store rather than painted anew: the
+    // focus ring, just inside a button's edge, on the exam button alone.
+    QTest::qWait(50);
+    const QImage shown = form.screen()->grabWindow(form.winId()).toImage();
+    QStringList marked;
+    for (const char* name : {"Command1", "Command2", "Command4", "Command5", "Command6"}) {
+        const QRect box = form.findChild<QPushButton*>(QString::fromLatin1(name))->geometry();
+        if (shown.pixel(box.left() + 1, box.center().y()) != shown.pixel(box.left() + 2, box.center().y())) {
+            marked << QString::fromLatin1(name);
+        }
+    }
+    EXPECT_EQ(marked, QStringList{QStringLiteral("Command4")});
 }
 
 // Random numbers that fail, to see the real report and the real end of the program.
