@@ -246,6 +246,34 @@ TEST(RealProgram, AWholeExamByKeyboardWithTheRealDialogs) {
     EXPECT_EQ(marked, QStringList{QStringLiteral("Command4")});
 }
 
+// A larger desktop font enlarges the window by its ratio to Qt's 9 points; the boxes take the font itself, not
+// the window's.
+TEST(RealProgram, TheDialogsFollowTheDesktopsFontAsTheWindowDoes) {
+    const QFont before = QApplication::font();
+    QFont desktop = before;
+    desktop.setPointSizeF(13.5);
+    QApplication::setFont(desktop);
+    double prompt = 0;
+    double message = 0;
+    {
+        ShownProgram<> program;
+        EXPECT_DOUBLE_EQ(program.form.font().pointSizeF(), 8.25 * 1.5);
+        OnNextModal([&prompt](QWidget* modal) {
+            prompt = modal->findChild<QLabel*>(QStringLiteral("prompt"))->font().pointSizeF();
+            modal->close();
+        });
+        program.runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0", kExtras);
+        OnNextModal([&message](QWidget* modal) {
+            message = modal->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->font().pointSizeF();
+            modal->close();
+        });
+        program.runtime.ShowMessageBox("Набрано баллов: 16", MessageStyle::Plain, "Тестирование успешно пройдено");
+    }
+    QApplication::setFont(before);
+    EXPECT_DOUBLE_EQ(prompt, 13.5);
+    EXPECT_DOUBLE_EQ(message, 13.5);
+}
+
 // Random numbers that fail, to see the real report and the real end of the program.
 class FailingRandom : public RandomSource {
 public:
