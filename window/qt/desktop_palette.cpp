@@ -23,8 +23,8 @@ namespace {
 constexpr double kTextRatio = 4.5;
 constexpr double kMatrixRatio = 7.0;
 constexpr double kEdgeRatio = 3.0;
-// Text this far from the face leaves room for an edge of 3:1 between them, and for the edge and the focus mark
-// to differ by 3:1 too.
+// Text this far from the face leaves room between them for an edge at 3:1 from the face that is still 3:1 from
+// the focus ring, which is drawn in the text's colour beside it.
 constexpr double kButtonTextRatio = 9.0;
 // How far the disabled looks lie from the face towards the text before they are made darker (or lighter).
 constexpr double kPanelTextShare = 0.75;

@@ -22,6 +22,11 @@ void DrawFrame(QPainter& painter, const QRect& bounds, double inset, const QColo
     painter.drawRect(QRectF(bounds).adjusted(middle, middle, -middle, -middle));
 }
 
+QColor Halfway(const QColor& from, const QColor& to) {
+    return QColor::fromRgbF((from.redF() + to.redF()) / 2, (from.greenF() + to.greenF()) / 2,
+                            (from.blueF() + to.blueF()) / 2);
+}
+
 // How far to move the caption up or down, in whole pixels, so that no part of its glyphs reaches the focus
 // ring: an underscore, for one, sits at the very bottom of the font's line.
 int CaptionShift(const QFontMetricsF& metrics, const QString& caption, int height) {
@@ -47,11 +52,8 @@ void FocusButton::paintEvent(QPaintEvent*) {
     const QPalette& colours = palette();
     const QColor face = colours.color(QPalette::Button);
     const QColor edge = m_edge.isValid() ? m_edge : colours.color(QPalette::Dark);
-    // Pressed, the face takes on some of the edge.
-    painter.fillRect(rect(),
-                     isDown() ? QColor::fromRgbF((face.redF() + edge.redF()) / 2, (face.greenF() + edge.greenF()) / 2,
-                                                 (face.blueF() + edge.blueF()) / 2)
-                              : face);
+    // Pressed, the face darkens (or lightens) halfway to the edge, which the caption still reads against.
+    painter.fillRect(rect(), isDown() ? Halfway(face, edge) : face);
     DrawFrame(painter, rect(), 0, edge);
 
     painter.setPen(colours.color(QPalette::ButtonText));
