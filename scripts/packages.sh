@@ -10,5 +10,7 @@ test_packages+=(dpkg-dev desktop-file-utils appstream xvfb x11-utils man-db grof
 # headless sway, Qt's Wayland plugin, a typist, a screenshot tool and OCR to read the screen back.
 check_packages=(clang-format clang libclang-rt-14-dev valgrind libbenchmark-dev)
 check_packages+=(sway qt6-wayland wtype grim jq imagemagick tesseract-ocr)
+# The same run on X11: XTest keys from xdotool, the screen read with ImageMagick's import.
+check_packages+=(xvfb xdotool)
 # The X11 desktop check: openbox to move the window, qt6ct for a dark palette, xdotool to drive it.
 check_packages+=(openbox qt6ct xdotool)

@@ -8,13 +8,12 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QWidget>
 #include <cmath>
+#include <memory>
 #include <vector>
-
-// The palette Qt gives an application when the desktop gives none of its own (dark where the desktop says it is
-// dark). Exported by QtGui for its styles; no public call tells a desktop's palette from Qt's own.
-QPalette qt_fusionPalette();
 
 namespace testola {
 
@@ -68,8 +67,11 @@ void SetApart(QColor& moved, QColor& other, double ratio) {
     }
 }
 
+// Qt's own light palette, which an application has when the desktop gives none of its own: the Fusion style's.
 bool IsQtsOwnLightPalette(const QPalette& palette) {
-    return palette == qt_fusionPalette() &&
+    static const QPalette qtsOwn =
+        std::unique_ptr<QStyle>(QStyleFactory::create(QStringLiteral("Fusion")))->standardPalette();
+    return palette == qtsOwn &&
            Luminance(palette.color(QPalette::Window)) > Luminance(palette.color(QPalette::WindowText));
 }
 
