@@ -10,3 +10,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # CTest and test discovery start each Windows program through Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# The resource scripts are UTF-8, as every other source is.
+set(CMAKE_RC_FLAGS_INIT "--codepage=65001")
