@@ -10,3 +10,7 @@ test_packages+=(dpkg-dev desktop-file-utils appstream xvfb x11-utils man-db grof
 # headless sway, Qt's Wayland plugin, a typist, a screenshot tool and OCR to read the screen back.
 check_packages=(clang-format clang libclang-rt-14-dev valgrind libbenchmark-dev)
 check_packages+=(sway qt6-wayland wtype grim jq imagemagick tesseract-ocr)
+# scripts/windows.sh: the MinGW-w64 cross compilers, GoogleTest's sources to build for them, Wine (its 32-bit part
+# from the i386 architecture) on a virtual X screen with a window manager, xdotool to drive the program, and zip.
+windows_packages=(cmake ninja-build g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest)
+windows_packages+=(wine wine64 wine32:i386 xvfb x11-utils openbox xdotool zip)

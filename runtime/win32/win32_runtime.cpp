@@ -6,7 +6,18 @@
 namespace testola {
 
 namespace {
+
 constexpr int kFailureStatus = 1;
+
+void EndWithStatus(HWND window, int status) {
+    if (window != nullptr) {
+        ShowWindow(window, SW_HIDE);
+    }
+    // The message loop stops as soon as the handler that asked for the end returns, and the program returns the
+    // status from WinMain.
+    PostQuitMessage(status);
+}
+
 } // namespace
 
 std::string Win32Runtime::ShowInputBox(const std::string& prompt, const std::string& title,
@@ -20,7 +31,7 @@ void Win32Runtime::ShowMessageBox(const std::string& prompt, MessageStyle style,
 }
 
 void Win32Runtime::EndProgram() {
-    EndWithStatus(0);
+    EndWithStatus(m_window, 0);
 }
 
 void Win32Runtime::MinimiseWindow() {
@@ -31,16 +42,7 @@ void Win32Runtime::MinimiseWindow() {
 
 void Win32Runtime::ReportRunTimeError(const std::string& description) {
     MessageBoxW(m_window, ToWide(description).c_str(), ToWide(m_programName).c_str(), MB_OK | MB_ICONSTOP);
-    EndWithStatus(kFailureStatus);
-}
-
-void Win32Runtime::EndWithStatus(int status) {
-    if (m_window != nullptr) {
-        ShowWindow(m_window, SW_HIDE);
-    }
-    // The message loop stops as soon as the handler that asked for the end returns, and the program returns the
-    // status from WinMain.
-    PostQuitMessage(status);
+    EndWithStatus(m_window, kFailureStatus);
 }
 
 } // namespace testola

@@ -17,16 +17,17 @@ public:
     // The window that owns the dialogs and that MinimiseWindow minimises.
     void SetWindow(HWND window) { m_window = window; }
 
+    void MinimiseWindow() override;
+    // Both end the message loop with the program's status: 0, or 1 after the report.
+    void EndProgram() override;
+    void ReportRunTimeError(const std::string& description) override;
+    // MessageBoxW, with the stop icon for style 16.
+    void ShowMessageBox(const std::string& prompt, MessageStyle style, const std::string& title) override;
+    // A dialog from a template built in memory, owned by the window.
     std::string ShowInputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
                              const InputBoxParts& parts) override;
-    void ShowMessageBox(const std::string& prompt, MessageStyle style, const std::string& title) override;
-    void EndProgram() override;
-    void MinimiseWindow() override;
-    void ReportRunTimeError(const std::string& description) override;
 
 private:
-    void EndWithStatus(int status);
-
     std::string m_programName;
     HWND m_window = nullptr;
 };

@@ -27,14 +27,19 @@ public:
     // Takes the window's keys (Tab, Enter, Escape) out of a message before it is dispatched; true when it was one.
     bool HandleKey(const MSG& message);
 
+    // Captions and enabled states are read from the controls themselves.
     std::string Caption(std::string_view button) const override;
     void SetCaption(std::string_view button, const std::string& text) override;
-    std::string Tooltip(std::string_view button) const override;
-    void SetTooltip(std::string_view button, const std::string& text) override;
     bool IsEnabled(std::string_view button) const override;
     void SetEnabled(std::string_view button, bool enabled) override;
+    // The tooltip control gives its texts back only into a buffer of a guessed size, so they are kept here too.
+    std::string Tooltip(std::string_view button) const override;
+    void SetTooltip(std::string_view button, const std::string& text) override;
+    // The focus is remembered, for the window to give back when it is activated again.
     void SetFocus(std::string_view button) override;
+    // Drawn by the window, line by line.
     void SetPanelCaption(const std::string& text) override;
+    // Through oleacc's annotations, where the system keeps them.
     void SetDescription(std::string_view button, const std::string& text) override;
 
 private:
