@@ -14,3 +14,7 @@ check_packages+=(sway qt6-wayland wtype grim jq imagemagick tesseract-ocr)
 check_packages+=(xvfb xdotool)
 # The X11 desktop check: openbox to move the window, qt6ct for a dark palette, xdotool to drive it.
 check_packages+=(openbox qt6ct xdotool)
+# scripts/windows.sh: the MinGW-w64 cross compilers, GoogleTest's sources to build for them, Wine (its 32-bit part
+# from the i386 architecture) on a virtual X screen with a window manager, xdotool to drive the program, and zip.
+windows_packages=(cmake ninja-build g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest)
+windows_packages+=(wine wine64 wine32:i386 xvfb x11-utils openbox xdotool zip)

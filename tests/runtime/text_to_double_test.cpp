@@ -221,7 +221,8 @@ TEST(TextToDouble, IgnoresGlobalCppLocale) {
 TEST(TextToDouble, IgnoresCommaDecimalCLocale) {
     const LocaleGuard guard;
     const char* chosen = nullptr;
-    for (const char* name : {"ru_RU.UTF-8", "de_DE.UTF-8", "ru_RU.utf8", "de_DE.utf8"}) {
+    // The last is the Windows C runtime's name for a Russian locale; it rejects the others.
+    for (const char* name : {"ru_RU.UTF-8", "de_DE.UTF-8", "ru_RU.utf8", "de_DE.utf8", "Russian_Russia.1251"}) {
         if (std::setlocale(LC_ALL, name) != nullptr) {
             chosen = name;
             break;

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the Testola application icon and writes it out as XPM and PNG files.
+"""Draws the Testola application icon and writes it out as XPM, PNG and Windows icon files.
 
 The picture is a gloved hand writing on a spiral-bound notepad with a yellow
 pencil.  16x16 and 32x32 are hand-drawn pixel grids (below); 64x64 is drawn
@@ -339,6 +339,35 @@ def png(rows):
             + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
 
 
+def ico(images):
+    """A Windows icon file holding each grid as a 16-colour (4 bits a pixel) image with its transparency mask."""
+    colours = list(PALETTE)
+    palette = b"".join(bytes((int(PALETTE[ch][5:7], 16), int(PALETTE[ch][3:5], 16),
+                              int(PALETTE[ch][1:3], 16), 0)) for ch in colours)
+    entries, blobs = [], []
+    offset = 6 + 16 * len(images)
+    for rows in images:
+        h, w = len(rows), len(rows[0])
+        colour_rows, mask_rows = [], []
+        for r in reversed(rows):  # bottom-up, as in a BMP
+            indices = [0 if ch == TRANSPARENT else colours.index(ch) for ch in r]
+            packed = bytes((indices[i] << 4) | indices[i + 1] for i in range(0, w, 2))
+            colour_rows.append(packed.ljust((len(packed) + 3) // 4 * 4, b"\0"))
+            bits = 0
+            for ch in r:
+                bits = (bits << 1) | (ch == TRANSPARENT)
+            mask = bits.to_bytes(w // 8, "big")
+            mask_rows.append(mask.ljust((len(mask) + 3) // 4 * 4, b"\0"))
+        colour, mask = b"".join(colour_rows), b"".join(mask_rows)
+        # The header's height counts the colour image and the mask together.
+        header = struct.pack("<IiiHHIIiiII", 40, w, 2 * h, 1, 4, 0, len(colour) + len(mask), 0, 0, 16, 0)
+        blob = header + palette + colour + mask
+        entries.append(struct.pack("<BBBBHHII", w, h, 16, 0, 1, 4, len(blob), offset))
+        blobs.append(blob)
+        offset += len(blob)
+    return struct.pack("<HHH", 0, 1, len(images)) + b"".join(entries) + b"".join(blobs)
+
+
 def write(name, data):
     with open(os.path.join(HERE, name), "wb") as f:
         f.write(data)
@@ -352,6 +381,7 @@ def main():
         write("testola_%d.xpm" % size, xpm("testola_icon_%d" % size, icons[size]))
     for size in (16, 32, 64, 128):
         write("testola_%d.png" % size, png(icons[size]))
+    write("testola.ico", ico([icons[32], icons[16]]))
 
 
 if __name__ == "__main__":

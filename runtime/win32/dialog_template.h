@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+#include <windows.h>
+
+namespace testola {
+
+// Lays out a dialog template in memory, as a resource compiler would, for DialogBoxIndirectParamW. Positions and
+// sizes are in dialog units, so the box scales with its font and the screen.
+class DialogTemplate {
+public:
+    DialogTemplate(std::wstring_view title, short width, std::wstring_view font, WORD fontPoints);
+
+    // The system's own control classes, by their predefined atoms.
+    enum class ControlClass : WORD { Button = 0x0080, Edit = 0x0081, Static = 0x0082 };
+
+    void AddControl(ControlClass kind, WORD id, DWORD style, short x, short y, short width, short height,
+                    std::wstring_view text);
+
+    // Set once the controls are laid out, so the box ends below the last of them.
+    void SetHeight(short height);
+
+    const DLGTEMPLATE* Get() const;
+
+private:
+    void AddWord(WORD word);
+    void AddText(std::wstring_view text);
+    void AlignToDword();
+    template <class Record> void AddRecord(const Record& record);
+    DLGTEMPLATE& Header();
+
+    std::vector<WORD> m_words;
+};
+
+} // namespace testola

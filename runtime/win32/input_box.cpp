@@ -1,0 +1,142 @@
+#include "input_box.h"
+
+#include "accessible_text.h"
+#include "dialog_template.h"
+#include "dialog_texts.h"
+#include "wide_text.h"
+
+#include <vector>
+
+namespace testola {
+
+namespace {
+
+// In dialog units: about four to a character across and eight to a line down.
+constexpr short kWidth = 220;
+constexpr short kMargin = 7;
+constexpr short kLineHeight = 12;
+constexpr short kTextHeight = 8;
+constexpr short kFieldHeight = 14;
+constexpr short kButtonWidth = 50;
+constexpr short kButtonHeight = 14;
+constexpr short kGap = 4;
+constexpr int kLinePercent = 150;
+constexpr int kHintPercent = 85;
+
+struct BoxState {
+    const std::wstring* DefaultText;
+    std::wstring Description;
+    std::wstring Answer;
+    HFONT LineFont = nullptr;
+    HFONT HintFont = nullptr;
+};
+
+HFONT ScaledFont(HWND dialog, int percent) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof font, &font);
+    font.lfHeight = MulDiv(font.lfHeight, percent, 100);
+    return CreateFontIndirectW(&font);
+}
+
+void SetFont(HWND dialog, int id, HFONT font) {
+    SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+void OnInitDialog(HWND dialog, BoxState& state) {
+    state.LineFont = ScaledFont(dialog, kLinePercent);
+    state.HintFont = ScaledFont(dialog, kHintPercent);
+    for (int id = FirstLineId; GetDlgItem(dialog, id) != nullptr; ++id) {
+        SetFont(dialog, id, state.LineFont);
+    }
+    SetFont(dialog, HintId, state.HintFont);
+
+    HWND field = GetDlgItem(dialog, FieldId);
+    SetWindowTextW(field, state.DefaultText->c_str());
+    // A screen reader says the prompt, the static just before the field, as its name, and this with it.
+    SetAccessibleDescription(field, state.Description);
+    SetFocus(field);
+    SendMessageW(field, EM_SETSEL, 0, -1);
+}
+
+std::wstring FieldText(HWND dialog) {
+    HWND field = GetDlgItem(dialog, FieldId);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* state = reinterpret_cast<BoxState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    switch (message) {
+    case WM_INITDIALOG:
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        OnInitDialog(dialog, *reinterpret_cast<BoxState*>(lParam));
+        return FALSE; // the focus is set already
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK) {
+            state->Answer = FieldText(dialog);
+            EndDialog(dialog, IDOK);
+            return TRUE;
+        }
+        if (LOWORD(wParam) == IDCANCEL) {
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_DESTROY:
+        DeleteObject(state->LineFont);
+        DeleteObject(state->HintFont);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+DialogTemplate BoxTemplate(const std::wstring& prompt, const std::wstring& title, const InputBoxParts& parts) {
+    using Class = DialogTemplate::ControlClass;
+    constexpr short inner = kWidth - 2 * kMargin;
+    std::vector<std::wstring> lines;
+    for (const std::string& line : parts.LinesAbove) {
+        lines.push_back(ToWide(line));
+    }
+    const std::wstring hint = ToWide(parts.Hint);
+    DialogTemplate box(title, kWidth, L"MS Shell Dlg", 8);
+    short y = kMargin;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        box.AddControl(Class::Static, static_cast<WORD>(FirstLineId + i), SS_CENTER | SS_NOPREFIX, kMargin, y, inner,
+                       kLineHeight, lines[i]);
+        y += kLineHeight;
+    }
+    if (!lines.empty()) {
+        y += kGap;
+    }
+    box.AddControl(Class::Static, PromptId, SS_LEFT | SS_NOPREFIX, kMargin, y, inner, kTextHeight, prompt);
+    y += kTextHeight + 2;
+    box.AddControl(Class::Edit, FieldId, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, kMargin, y, inner, kFieldHeight, L"");
+    y += kFieldHeight + kGap;
+    if (!hint.empty()) {
+        box.AddControl(Class::Static, HintId, SS_LEFT | SS_NOPREFIX, kMargin, y, inner, kTextHeight, hint);
+        y += kTextHeight + kGap;
+    }
+    y += kGap;
+    const short cancelX = kWidth - kMargin - kButtonWidth;
+    box.AddControl(Class::Button, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, cancelX - kGap - kButtonWidth, y, kButtonWidth,
+                   kButtonHeight, ToWide(OkText));
+    box.AddControl(Class::Button, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, cancelX, y, kButtonWidth, kButtonHeight,
+                   ToWide(CancelText));
+    box.SetHeight(static_cast<short>(y + kButtonHeight + kMargin));
+    return box;
+}
+
+} // namespace
+
+std::wstring RunInputBox(HWND owner, const std::wstring& prompt, const std::wstring& title,
+                         const std::wstring& defaultText, const InputBoxParts& parts) {
+    const DialogTemplate box = BoxTemplate(prompt, title, parts);
+    BoxState state{&defaultText, ToWide(parts.FieldDescription), {}};
+    const INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), box.Get(), owner, InputBoxProc,
+                                                   reinterpret_cast<LPARAM>(&state));
+    return result == IDOK ? state.Answer : std::wstring();
+}
+
+} // namespace testola

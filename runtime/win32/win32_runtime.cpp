@@ -1,0 +1,48 @@
+#include "win32_runtime.h"
+
+#include "input_box.h"
+#include "wide_text.h"
+
+namespace testola {
+
+namespace {
+
+constexpr int kFailureStatus = 1;
+
+void EndWithStatus(HWND window, int status) {
+    if (window != nullptr) {
+        ShowWindow(window, SW_HIDE);
+    }
+    // The message loop stops as soon as the handler that asked for the end returns, and the program returns the
+    // status from WinMain.
+    PostQuitMessage(status);
+}
+
+} // namespace
+
+std::string Win32Runtime::ShowInputBox(const std::string& prompt, const std::string& title,
+                                       const std::string& defaultText, const InputBoxParts& parts) {
+    return ToUtf8(RunInputBox(m_window, ToWide(prompt), ToWide(title), ToWide(defaultText), parts));
+}
+
+void Win32Runtime::ShowMessageBox(const std::string& prompt, MessageStyle style, const std::string& title) {
+    const UINT icon = style == MessageStyle::Stop ? MB_ICONSTOP : 0;
+    MessageBoxW(m_window, ToWide(prompt).c_str(), ToWide(title).c_str(), MB_OK | icon);
+}
+
+void Win32Runtime::EndProgram() {
+    EndWithStatus(m_window, 0);
+}
+
+void Win32Runtime::MinimiseWindow() {
+    if (m_window != nullptr) {
+        ShowWindow(m_window, SW_MINIMIZE);
+    }
+}
+
+void Win32Runtime::ReportRunTimeError(const std::string& description) {
+    MessageBoxW(m_window, ToWide(description).c_str(), ToWide(m_programName).c_str(), MB_OK | MB_ICONSTOP);
+    EndWithStatus(m_window, kFailureStatus);
+}
+
+} // namespace testola

@@ -1,0 +1,238 @@
+#include "form1_layout.h"
+#include "matrix_script.h"
+#include "row_name.h"
+#include "scripted_random.h"
+#include "scripted_runtime.h"
+#include "wide_text.h"
+#include "win32_form1.h"
+#include "win32_test_support.h"
+
+#include <commctrl.h>
+#include <vector>
+
+namespace testola::testing {
+namespace {
+
+const ExampleMatrix kFive{{{3, 7, 1}, {10, 0, 5}, {2, 2, 9}}};
+
+// The real window at the screen's 96 dots per inch, over a scripted runtime and random source.
+class Win32Form1Test : public ComTest {
+protected:
+    Win32Form1Test() {
+        ShowWindow(m_form.Window(), SW_SHOW);
+        SetForegroundWindow(m_form.Window());
+        PumpMessages();
+    }
+
+    HWND Control(std::string_view name) const { return m_form.ControlWindow(name); }
+
+    // A key as the message loop would receive it, at the control that has the focus.
+    bool Key(WPARAM key) {
+        const MSG message{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+        const bool taken = m_form.HandleKey(message);
+        PumpMessages();
+        return taken;
+    }
+
+    void Click(std::string_view name) {
+        SendMessageW(Control(name), BM_CLICK, 0, 0);
+        PumpMessages();
+    }
+
+    std::string TooltipShown(std::string_view name) {
+        wchar_t text[80] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = m_form.Window();
+        tool.uId = reinterpret_cast<UINT_PTR>(Control(name));
+        tool.lpszText = text;
+        SendMessageW(m_form.Tooltips(), TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+        return ToUtf8(text);
+    }
+
+    ScriptedRuntime m_runtime;
+    ScriptedRandom m_random;
+    Win32Form1 m_form{GetModuleHandleW(nullptr), m_runtime, m_random};
+};
+
+TEST_F(Win32Form1Test, IsABorderlessPopupOfTheDesignedSizeCentredOnTheScreen) {
+    const LONG style = GetWindowLongW(m_form.Window(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME));
+    EXPECT_EQ(TextOf(m_form.Window()), "Testola");
+    RECT window{};
+    GetWindowRect(m_form.Window(), &window);
+    EXPECT_EQ(window.right - window.left, 313);
+    EXPECT_EQ(window.bottom - window.top, 137);
+    EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - 313) / 2);
+    EXPECT_EQ(window.top, (GetSystemMetrics(SM_CYSCREEN) - 137) / 2);
+}
+
+struct PlaceRow : NamedRow {
+    RECT pixels;
+};
+
+class Win32ControlPlace : public Win32Form1Test, public ::testing::WithParamInterface<PlaceRow> {};
+
+TEST_P(Win32ControlPlace, SitsAtItsTwipsInPixelsAt96DotsPerInch) {
+    RECT place{};
+    HWND control = Control(GetParam().name);
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, m_form.Window(), reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_EQ(place.left, GetParam().pixels.left);
+    EXPECT_EQ(place.top, GetParam().pixels.top);
+    EXPECT_EQ(place.right, GetParam().pixels.right);
+    EXPECT_EQ(place.bottom, GetParam().pixels.bottom);
+}
+
+// Worked by hand from the designed twips, 15 to the pixel.
+INSTANTIATE_TEST_SUITE_P(
+    Controls, Win32ControlPlace,
+    ::testing::Values(PlaceRow{{"Command6"}, {160, 40, 305, 57}}, PlaceRow{{"Command5"}, {8, 112, 305, 129}},
+                      PlaceRow{{"Command4"}, {8, 40, 153, 57}}, PlaceRow{{"Command3"}, {0, 32, 313, 137}},
+                      PlaceRow{{"Command2"}, {264, 8, 281, 25}}, PlaceRow{{"Command1"}, {288, 8, 305, 25}},
+                      PlaceRow{{"Image1"}, {8, 8, 25, 25}}, PlaceRow{{"Label1"}, {4, 4, 309, 29}}),
+    RowName{});
+
+TEST_F(Win32Form1Test, StacksTheControlsAsTheTableListsThem) {
+    std::vector<HWND> stacking;
+    for (HWND child = GetWindow(m_form.Window(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        stacking.push_back(child);
+    }
+    const std::vector<HWND> expected{Control("Command6"), Control("Command5"), Control("Command4"), Control("Command3"),
+                                     Control("Command2"), Control("Command1"), Control("Image1"),   Control("Label1")};
+    EXPECT_EQ(stacking, expected);
+}
+
+TEST_F(Win32Form1Test, StartsWithTheTablesTextsStatesAndTheFocusOnTheExamButton) {
+    EXPECT_EQ(GetFocus(), Control("Command4"));
+    EXPECT_EQ(TextOf(Control("Label1")), "    Вступительный экзамен");
+    const std::vector<std::tuple<const char*, const char*, const char*, bool>> buttons{
+        {"Command6", "Ответ", "Ответ", false},
+        {"Command5", "Получить результат", "Получить результат", false},
+        {"Command4", "Пройти экзамен", "Пройти экзамен", true},
+        {"Command3", "", "", false},
+        {"Command2", "_", "Свернуть", true},
+        {"Command1", "X", "Выход", true}};
+    for (const auto& [name, caption, tooltip, enabled] : buttons) {
+        EXPECT_EQ(TextOf(Control(name)), caption) << name;
+        EXPECT_EQ(TooltipShown(name), tooltip) << name;
+        EXPECT_EQ(IsWindowEnabled(Control(name)) != FALSE, enabled) << name;
+    }
+}
+
+struct FontRow : NamedRow {
+    bool designFamily;
+    LONG weight;
+    LONG height;
+};
+
+class Win32ControlFont : public Win32Form1Test, public ::testing::WithParamInterface<FontRow> {};
+
+TEST_P(Win32ControlFont, IsTheDesignedFontAtTheScreensDensity) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(GetParam().name), WM_GETFONT, 0, 0)), sizeof font, &font);
+    LOGFONTW gui{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui);
+    if (GetParam().designFamily) {
+        EXPECT_EQ(ToUtf8(font.lfFaceName), "MS Sans Serif");
+        EXPECT_EQ(font.lfCharSet, 204);
+    } else {
+        EXPECT_EQ(std::wstring(font.lfFaceName), std::wstring(gui.lfFaceName)) << "the default GUI font";
+    }
+    EXPECT_EQ(font.lfWeight, GetParam().weight);
+    EXPECT_EQ(font.lfHeight, GetParam().height);
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, Win32ControlFont,
+                         ::testing::Values(FontRow{{"Command1"}, true, FW_BOLD, -11},
+                                           FontRow{{"Command2"}, true, FW_BOLD, -11},
+                                           FontRow{{"Label1"}, true, FW_BOLD, -16},
+                                           FontRow{{"Command4"}, false, FW_NORMAL, -11},
+                                           FontRow{{"Command3"}, false, FW_NORMAL, -11}),
+                         RowName{});
+
+TEST_F(Win32Form1Test, TabFollowsTheTabOrderPassingOverDisabledButtons) {
+    // Tab order 4, 6, 5, 2, 1; the answer and result buttons are disabled at start.
+    EXPECT_TRUE(Key(VK_TAB));
+    EXPECT_EQ(GetFocus(), Control("Command2"));
+    Key(VK_TAB);
+    EXPECT_EQ(GetFocus(), Control("Command1"));
+    Key(VK_TAB);
+    EXPECT_EQ(GetFocus(), Control("Command4"));
+
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    Key(VK_TAB);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(GetFocus(), Control("Command1")) << "Shift+Tab goes back";
+}
+
+TEST_F(Win32Form1Test, EnterPressesTheFocusedButtonAndEscapeTheExitButton) {
+    m_random.QueueRandoms(RandomsForMatrix(kFive));
+    EXPECT_TRUE(Key(VK_RETURN));
+    EXPECT_EQ(m_form.Behaviour().State().ExampleNumber, 1);
+    EXPECT_TRUE(IsWindowEnabled(Control("Command6")));
+    EXPECT_EQ(GetFocus(), Control("Command6")) << "the handler's target";
+
+    SetFocus(Control("Command2"));
+    Key(VK_RETURN);
+    EXPECT_EQ(m_runtime.MinimiseCount, 1);
+    EXPECT_EQ(m_runtime.EndCount, 0);
+
+    EXPECT_TRUE(Key(VK_ESCAPE));
+    EXPECT_EQ(m_runtime.EndCount, 1);
+    EXPECT_FALSE(Key('A')) << "other keys go to the controls";
+}
+
+TEST_F(Win32Form1Test, AClickRunsTheHandlerAndShowsTheMatrixOnThePanel) {
+    m_random.QueueRandoms(RandomsForMatrix(kFive));
+    Click("Command4");
+    EXPECT_EQ(TextOf(Control("Command3")), "\r\n 3 7 1\r\n 10 0 5\r\n 2 2 9");
+    EXPECT_EQ(TextOf(Control("Command4")), "Следующий пример");
+    EXPECT_EQ(TooltipShown("Command4"), "Следующий пример");
+    EXPECT_FALSE(IsWindowEnabled(Control("Command4")));
+
+    Click("Command5");
+    EXPECT_TRUE(m_runtime.Messages.empty()) << "a disabled button is not pressed";
+    SendMessageW(m_form.Window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(m_runtime.EndCount, 1) << "the desktop's close request ends the program";
+}
+
+TEST_F(Win32Form1Test, TheStripAndItsIconMoveTheWindow) {
+    RECT window{};
+    GetWindowRect(m_form.Window(), &window);
+    const auto hit = [&](int x, int y) {
+        return SendMessageW(m_form.Window(), WM_NCHITTEST, 0, MAKELPARAM(window.left + x, window.top + y));
+    };
+    EXPECT_EQ(hit(100, 10), HTCAPTION) << "the strip";
+    EXPECT_EQ(hit(12, 12), HTCAPTION) << "the icon";
+    EXPECT_EQ(hit(2, 2), HTCLIENT) << "the window's edge, outside the strip";
+    EXPECT_EQ(hit(100, 80), HTCLIENT) << "the panel";
+}
+
+TEST_F(Win32Form1Test, ScreenReadersHearTheSmallButtonsNamesAndTheExample) {
+    if (!AccessibleAnnotationsWork()) {
+        GTEST_SKIP() << "this system keeps no accessibility annotations (IAccPropServices)";
+    }
+    EXPECT_EQ(AccessibleName(Control("Command2")), "Свернуть");
+    EXPECT_EQ(AccessibleName(Control("Command1")), "Выход");
+    m_random.QueueRandoms(RandomsForMatrix(kFive));
+    Click("Command4");
+    EXPECT_EQ(AccessibleDescription(Control("Command6")),
+              "Пример 1. Строка 1: 3, 7, 1. Строка 2: 10, 0, 5. Строка 3: 2, 2, 9.");
+}
+
+TEST_F(Win32Form1Test, FocusReturnsToTheHandlersTargetWhenTheWindowIsActivatedAgain) {
+    m_random.QueueRandoms(RandomsForMatrix(kFive));
+    Click("Command4");
+    SetFocus(m_form.Window());
+    PumpMessages();
+    EXPECT_EQ(GetFocus(), Control("Command6"));
+}
+
+} // namespace
+} // namespace testola::testing

@@ -1,0 +1,86 @@
+#include "row_name.h"
+#include "win32_geometry.h"
+
+namespace testola::testing {
+namespace {
+
+struct ScaleRow : NamedRow {
+    int twips;
+    int dotsPerInch;
+    int pixels;
+};
+
+class TwipsOnScreen : public ::testing::TestWithParam<ScaleRow> {};
+
+TEST_P(TwipsOnScreen, RoundToTheNearestPixel) {
+    EXPECT_EQ(TwipsToDevicePixels(GetParam().twips, GetParam().dotsPerInch), GetParam().pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(Densities, TwipsOnScreen,
+                         ::testing::Values(ScaleRow{{"WindowWidthAt96"}, 4695, 96, 313},
+                                           ScaleRow{{"WindowHeightAt96"}, 2055, 96, 137},
+                                           ScaleRow{{"HalfRoundsUpAt144"}, 4695, 144, 470},
+                                           ScaleRow{{"QuarterRoundsDownAt120"}, 2055, 120, 171},
+                                           ScaleRow{{"SmallButtonAt192"}, 255, 192, 34}),
+                         RowName{});
+
+TEST(DeviceRect, ScalesTheEdgesSoThatTouchingControlsStillTouch) {
+    // The answer button at 1.5 times the density: 2400 to 4575 twips is 240 to 457.5, which rounds to 458.
+    const RECT answer = ToDeviceRect({2400, 600, 2175, 255}, 144);
+    EXPECT_EQ(answer.left, 240);
+    EXPECT_EQ(answer.top, 60);
+    EXPECT_EQ(answer.right, 458);
+    EXPECT_EQ(answer.bottom, 86);
+}
+
+TEST(FontHeight, IsTheCharacterHeightInPixelsRounded) {
+    EXPECT_EQ(FontHeight(8.25, 96), -11);
+    EXPECT_EQ(FontHeight(12.0, 96), -16);
+    EXPECT_EQ(FontHeight(8.25, 144), -17);
+    EXPECT_EQ(FontHeight(12.0, 120), -20);
+}
+
+TEST(ContrastRatio, MeasuresAsTheGuidelinesDo) {
+    EXPECT_NEAR(ContrastRatio(RGB(0, 0, 0), RGB(255, 255, 255)), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(RGB(90, 90, 90), RGB(90, 90, 90)), 1.0, 1e-9);
+    // The classic scheme's grey text on its grey face.
+    EXPECT_NEAR(ContrastRatio(RGB(128, 128, 128), RGB(192, 192, 192)), 2.17, 0.01);
+}
+
+TEST(ReadableDisabledText, KeepsTheSystemsColourWhereItReads) {
+    // Windows 10's grey text on its button face: 4.54:1.
+    EXPECT_EQ(ReadableDisabledText(RGB(109, 109, 109), RGB(240, 240, 240), RGB(0, 0, 0)), RGB(109, 109, 109));
+}
+
+TEST(ReadableDisabledText, DarkensAFaintColourJustEnough) {
+    // 128 moves to black in sixteenths: 80 reads at 4.43:1, 72 at 5.03:1.
+    EXPECT_EQ(ReadableDisabledText(RGB(128, 128, 128), RGB(192, 192, 192), RGB(0, 0, 0)), RGB(72, 72, 72));
+}
+
+TEST(ReadableDisabledText, FallsBackToTheTextColourWhenNothingReads) {
+    EXPECT_EQ(ReadableDisabledText(RGB(150, 150, 150), RGB(150, 150, 150), RGB(140, 140, 140)), RGB(140, 140, 140));
+}
+
+TEST(CaptionLines, SplitAtEachCrLfKeepingEmptyLines) {
+    EXPECT_TRUE(CaptionLines(L"").empty());
+    EXPECT_EQ(CaptionLines(L"\r\n 3 7 1\r\n 10 0 5\r\n 2 2 9"),
+              (std::vector<std::wstring>{L"", L" 3 7 1", L" 10 0 5", L" 2 2 9"}));
+    EXPECT_EQ(CaptionLines(L"a\r\n"), (std::vector<std::wstring>{L"a", L""}));
+    EXPECT_EQ(CaptionLines(L"a\nb"), (std::vector<std::wstring>{L"a\nb"})) << "a bare LF is no line break";
+}
+
+TEST(NextInTabOrder, PassesOverWhatCannotTakeTheFocusAndWraps) {
+    const std::vector<std::string_view> order{"A", "B", "C", "D"};
+    const auto allButB = [](std::string_view name) { return name != "B"; };
+    EXPECT_EQ(NextInTabOrder(order, "A", true, allButB), "C");
+    EXPECT_EQ(NextInTabOrder(order, "D", true, allButB), "A");
+    EXPECT_EQ(NextInTabOrder(order, "C", false, allButB), "A");
+    EXPECT_EQ(NextInTabOrder(order, "A", false, allButB), "D");
+    EXPECT_EQ(NextInTabOrder(order, "", true, allButB), "A");
+    EXPECT_EQ(NextInTabOrder(order, "", false, allButB), "D");
+    EXPECT_EQ(NextInTabOrder(order, "C", true, [](std::string_view name) { return name == "C"; }), "C");
+    EXPECT_EQ(NextInTabOrder(order, "A", true, [](std::string_view) { return false; }), "");
+}
+
+} // namespace
+} // namespace testola::testing

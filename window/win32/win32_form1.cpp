@@ -1,0 +1,448 @@
+#include "win32_form1.h"
+
+#include "accessible_text.h"
+#include "wide_text.h"
+#include "win32_geometry.h"
+#include "window_resources.h"
+
+#include <commctrl.h>
+#include <stdexcept>
+#include <windowsx.h>
+
+namespace testola {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TestolaForm1";
+constexpr int kFirstControlId = 100;
+
+bool IsPushButton(const ControlLayout& layout) {
+    return layout.Name != Command3 && layout.Name != Image1 && layout.Name != Label1;
+}
+
+int DotsPerInchOf(HWND window) {
+    // Windows 10 knows each monitor's density; Windows 7 has one for the whole desktop.
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow != nullptr) {
+        return static_cast<int>(getDpiForWindow(window));
+    }
+    HDC screen = GetDC(nullptr);
+    const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dotsPerInch;
+}
+
+HFONT MakeFont(LOGFONTW font, double points, bool bold, int dotsPerInch) {
+    font.lfHeight = FontHeight(points, dotsPerInch);
+    font.lfWidth = 0;
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    return CreateFontIndirectW(&font);
+}
+
+LOGFONTW DesignFont() {
+    LOGFONTW font{};
+    font.lfCharSet = DesignCharset;
+    const std::wstring family = ToWide(DesignFontFamily);
+    family.copy(font.lfFaceName, LF_FACESIZE - 1);
+    return font;
+}
+
+LOGFONTW DefaultGuiFont() {
+    LOGFONTW font{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    return font;
+}
+
+HICON LoadIconSized(HINSTANCE instance, int size) {
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(TESTOLA_ICON), IMAGE_ICON, size, size, 0));
+}
+
+} // namespace
+
+Win32Form1::Win32Form1(HINSTANCE instance, Runtime& runtime, RandomSource& random)
+    : m_instance(instance), m_form(*this, runtime, random) {
+    INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&common);
+    m_icon = LoadIconSized(instance, GetSystemMetrics(SM_CXICON));
+    m_smallIcon = LoadIconSized(instance, GetSystemMetrics(SM_CXSMICON));
+
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_INACTIVECAPTION + 1);
+    windowClass.lpszClassName = kClassName;
+    windowClass.hIcon = m_icon;
+    windowClass.hIconSm = m_smallIcon;
+    RegisterClassExW(&windowClass); // a second window in one process finds the class registered already
+
+    // No frame and no title bar; the system menu and the minimise box let the taskbar minimise and restore it.
+    CreateWindowExW(WS_EX_APPWINDOW, kClassName, ToWide(Form1Title).c_str(),
+                    WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr, nullptr, instance,
+                    this);
+    if (m_window == nullptr) {
+        throw std::runtime_error("the window cannot be created");
+    }
+    CreateControls();
+    AddTooltips();
+    ApplyDensity(DotsPerInchOf(m_window));
+    CentreOnScreen();
+    // The focused button shows its dotted frame from the start, not only once a key has been pressed.
+    SendMessageW(m_window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    m_focusTarget = At(Command4).Window;
+}
+
+Win32Form1::~Win32Form1() {
+    if (IsWindow(m_window)) {
+        DestroyWindow(m_window);
+    }
+    for (HFONT font : {m_windowFont, m_smallBoldFont, m_titleFont}) {
+        DeleteObject(font);
+    }
+    DestroyIcon(m_icon);
+    DestroyIcon(m_smallIcon);
+}
+
+void Win32Form1::CreateControls() {
+    constexpr DWORD common = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    for (std::size_t index = 0; index < Form1Controls.size(); ++index) {
+        const ControlLayout& layout = Form1Controls[index];
+        const wchar_t* kind = L"BUTTON";
+        DWORD style = common;
+        if (layout.Name == Label1) {
+            kind = L"STATIC";
+            style |= SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX;
+        } else if (layout.Name == Image1) {
+            kind = L"STATIC";
+            style |= SS_OWNERDRAW;
+        } else if (layout.Name == Command3) {
+            // A push button only in name: disabled for good, drawn by the window so its lines are centred.
+            style |= BS_OWNERDRAW;
+        } else {
+            style |= (layout.Name == Command4 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY | WS_TABSTOP;
+        }
+        if (!layout.Enabled) {
+            style |= WS_DISABLED;
+        }
+        HWND control = CreateWindowExW(0, kind, ToWide(layout.Caption).c_str(), style, 0, 0, 0, 0, m_window,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
+                                       m_instance, nullptr);
+        if (control == nullptr) {
+            throw std::runtime_error("a control cannot be created");
+        }
+        m_controls[index] = {&layout, control, ToWide(layout.Tooltip)};
+    }
+    // Stacked as the table lists them, topmost first.
+    HWND above = HWND_TOP;
+    for (const ControlEntry& control : m_controls) {
+        SetWindowPos(control.Window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = control.Window;
+    }
+    // The two one-character buttons are named by what they do, and the panel by what it shows.
+    for (std::string_view small : {Command1, Command2}) {
+        SetAccessibleName(At(small).Window, ToWide(LayoutOf(small).Tooltip));
+    }
+    SetAccessibleName(At(Command3).Window, ToWide(PanelName));
+    const std::string_view strip = StripCaption.substr(StripCaption.find_first_not_of(' '));
+    SetAccessibleDescription(m_window, ToWide(strip));
+}
+
+void Win32Form1::AddTooltips() {
+    m_tooltips =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_window, nullptr, m_instance, nullptr);
+    for (ControlEntry& control : m_controls) {
+        if (!IsPushButton(*control.Layout)) {
+            continue;
+        }
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = m_window;
+        tool.uId = reinterpret_cast<UINT_PTR>(control.Window);
+        tool.lpszText = control.Tooltip.data();
+        SendMessageW(m_tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void Win32Form1::ApplyDensity(int dotsPerInch) {
+    m_dotsPerInch = dotsPerInch;
+    const RECT client = ToDeviceRect(Form1Client, dotsPerInch);
+    SetWindowPos(m_window, nullptr, 0, 0, client.right, client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    for (HFONT font : {m_windowFont, m_smallBoldFont, m_titleFont}) {
+        DeleteObject(font);
+    }
+    m_windowFont = MakeFont(DefaultGuiFont(), WindowFontPoints, false, dotsPerInch);
+    m_smallBoldFont = MakeFont(DesignFont(), SmallButtonFontPoints, true, dotsPerInch);
+    m_titleFont = MakeFont(DesignFont(), TitleFontPoints, true, dotsPerInch);
+
+    for (const ControlEntry& control : m_controls) {
+        const RECT box = ToDeviceRect(control.Layout->Box, dotsPerInch);
+        SetWindowPos(control.Window, nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        HFONT font = control.Layout->Font == ControlFont::SmallBold   ? m_smallBoldFont
+                     : control.Layout->Font == ControlFont::TitleBold ? m_titleFont
+                                                                      : m_windowFont;
+        SendMessageW(control.Window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+}
+
+void Win32Form1::CentreOnScreen() {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(m_window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    RECT window{};
+    GetWindowRect(m_window, &window);
+    const RECT& screen = monitor.rcMonitor;
+    const int left = screen.left + (screen.right - screen.left - (window.right - window.left)) / 2;
+    const int top = screen.top + (screen.bottom - screen.top - (window.bottom - window.top)) / 2;
+    SetWindowPos(m_window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT CALLBACK Win32Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Win32Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Win32Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    }
+    return self != nullptr ? self->HandleMessage(message, wParam, lParam)
+                           : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT Win32Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND: {
+        const auto index = static_cast<std::size_t>(LOWORD(wParam) - kFirstControlId);
+        if (index >= m_controls.size()) {
+            break;
+        }
+        if (HIWORD(wParam) == BN_CLICKED) {
+            m_form.Press(m_controls[index].Layout->Name);
+        } else if (HIWORD(wParam) == BN_SETFOCUS) {
+            m_focusTarget = m_controls[index].Window;
+            ShowAsDefault(m_focusTarget);
+        }
+        return 0;
+    }
+    case WM_DRAWITEM:
+        DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+        if (reinterpret_cast<HWND>(lParam) == At(Label1).Window) {
+            auto* context = reinterpret_cast<HDC>(wParam);
+            SetTextColor(context, GetSysColor(COLOR_CAPTIONTEXT));
+            SetBkColor(context, GetSysColor(COLOR_ACTIVECAPTION));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_ACTIVECAPTION));
+        }
+        break;
+    case WM_NCHITTEST: {
+        // The strip and its icon (which lets the mouse through to the window) move the window, as a title bar.
+        const LRESULT hit = DefWindowProcW(m_window, message, wParam, lParam);
+        POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ScreenToClient(m_window, &point);
+        const RECT strip = ToDeviceRect(LayoutOf(Label1).Box, m_dotsPerInch);
+        return hit == HTCLIENT && PtInRect(&strip, point) ? HTCAPTION : hit;
+    }
+    case WM_ACTIVATE:
+        // Back from a dialog or the taskbar, the focus goes to the button it was last given, not to the window.
+        if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) {
+            RestoreFocus();
+        }
+        return 0;
+    case WM_SETFOCUS:
+        RestoreFocus();
+        return 0;
+    case WM_DPICHANGED: {
+        ApplyDensity(HIWORD(wParam));
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(m_window, nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_CLOSE:
+        m_form.RequestClose();
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+void Win32Form1::DrawItem(const DRAWITEMSTRUCT& item) {
+    const RECT& box = item.rcItem;
+    if (item.hwndItem == At(Image1).Window) {
+        FillRect(item.hDC, &box, GetSysColorBrush(COLOR_ACTIVECAPTION));
+        DrawIconEx(item.hDC, box.left, box.top, m_icon, box.right - box.left, box.bottom - box.top, 0, nullptr,
+                   DI_NORMAL);
+        return;
+    }
+    // The panel: a button face with its caption's lines each centred across, the block centred down.
+    RECT face = box;
+    DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH);
+    const std::vector<std::wstring> lines = CaptionLines(m_panelCaption);
+    HGDIOBJ previousFont = SelectObject(item.hDC, m_windowFont);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(item.hDC, &metrics);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, ReadableDisabledText(GetSysColor(COLOR_GRAYTEXT), GetSysColor(COLOR_BTNFACE),
+                                                GetSysColor(COLOR_BTNTEXT)));
+    const int lineHeight = metrics.tmHeight;
+    int top = box.top + (box.bottom - box.top - static_cast<int>(lines.size()) * lineHeight) / 2;
+    for (const std::wstring& line : lines) {
+        RECT band{box.left, top, box.right, top + lineHeight};
+        DrawTextW(item.hDC, line.c_str(), static_cast<int>(line.size()), &band,
+                  DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+        top += lineHeight;
+    }
+    SelectObject(item.hDC, previousFont);
+}
+
+void Win32Form1::RestoreFocus() {
+    HWND target = m_focusTarget;
+    if (target == nullptr || !IsWindowEnabled(target)) {
+        const std::string_view first = NextInTabOrder(TabOrder(), {}, true, [this](std::string_view name) {
+            return IsPushButton(LayoutOf(name)) && IsWindowEnabled(At(name).Window);
+        });
+        target = first.empty() ? nullptr : At(first).Window;
+    }
+    if (target != nullptr) {
+        ::SetFocus(target);
+    }
+}
+
+void Win32Form1::ShowAsDefault(HWND focused) {
+    // Enter presses the focused button, so that one wears the default button's heavier frame.
+    for (const ControlEntry& control : m_controls) {
+        if (IsPushButton(*control.Layout)) {
+            const bool isDefault = control.Window == focused;
+            SendMessageW(control.Window, BM_SETSTYLE, (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY, TRUE);
+        }
+    }
+}
+
+bool Win32Form1::HandleKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN || (message.hwnd != m_window && !IsChild(m_window, message.hwnd))) {
+        return false;
+    }
+    switch (message.wParam) {
+    case VK_RETURN:
+        m_form.PressKey(Form1Key::Enter, FocusedButton());
+        return true;
+    case VK_ESCAPE:
+        m_form.PressKey(Form1Key::Escape, FocusedButton());
+        return true;
+    case VK_TAB: {
+        // Along the table's tab order, which is not its stacking order.
+        const bool forward = GetKeyState(VK_SHIFT) >= 0;
+        const std::string_view next =
+            NextInTabOrder(TabOrder(), FocusedButton(), forward, [this](std::string_view name) {
+                return IsPushButton(LayoutOf(name)) && IsWindowEnabled(At(name).Window);
+            });
+        if (!next.empty()) {
+            SetFocus(next);
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+Win32Form1::ControlEntry& Win32Form1::At(std::string_view name) {
+    for (ControlEntry& control : m_controls) {
+        if (control.Layout->Name == name) {
+            return control;
+        }
+    }
+    throw std::logic_error("no such control");
+}
+
+const Win32Form1::ControlEntry& Win32Form1::At(std::string_view name) const {
+    return const_cast<Win32Form1*>(this)->At(name);
+}
+
+HWND Win32Form1::ControlWindow(std::string_view name) const {
+    return At(name).Window;
+}
+
+std::string_view Win32Form1::FocusedButton() const {
+    HWND focused = GetFocus();
+    for (const auto& control : m_controls) {
+        if (control.Window == focused && IsPushButton(*control.Layout)) {
+            return control.Layout->Name;
+        }
+    }
+    return {};
+}
+
+std::string Win32Form1::Caption(std::string_view button) const {
+    HWND control = At(button).Window;
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return ToUtf8(text);
+}
+
+void Win32Form1::SetCaption(std::string_view button, const std::string& text) {
+    SetWindowTextW(At(button).Window, ToWide(text).c_str());
+}
+
+std::string Win32Form1::Tooltip(std::string_view button) const {
+    return ToUtf8(At(button).Tooltip);
+}
+
+void Win32Form1::SetTooltip(std::string_view button, const std::string& text) {
+    auto& control = At(button);
+    control.Tooltip = ToWide(text);
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = m_window;
+    tool.uId = reinterpret_cast<UINT_PTR>(control.Window);
+    tool.lpszText = control.Tooltip.data();
+    SendMessageW(m_tooltips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+bool Win32Form1::IsEnabled(std::string_view button) const {
+    return IsWindowEnabled(At(button).Window) != FALSE;
+}
+
+void Win32Form1::SetEnabled(std::string_view button, bool enabled) {
+    EnableWindow(At(button).Window, enabled ? TRUE : FALSE);
+}
+
+void Win32Form1::SetFocus(std::string_view button) {
+    m_focusTarget = At(button).Window;
+    ::SetFocus(m_focusTarget);
+}
+
+void Win32Form1::SetPanelCaption(const std::string& text) {
+    m_panelCaption = ToWide(text);
+    // Kept as the control's text too, where assistive technology reads it.
+    SetWindowTextW(At(Command3).Window, m_panelCaption.c_str());
+    InvalidateRect(At(Command3).Window, nullptr, TRUE);
+}
+
+void Win32Form1::SetDescription(std::string_view button, const std::string& text) {
+    SetAccessibleDescription(At(button).Window, ToWide(text));
+}
+
+int RunMessageLoop(Win32Form1& form) {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!form.HandleKey(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    // The status that EndProgram or the error report posted with the end.
+    return static_cast<int>(message.wParam);
+}
+
+} // namespace testola
