@@ -61,7 +61,10 @@ done
 
 section "5/6 The program on Wayland: headless sway, keys from wtype, the screen read back"
 app_id=$(basename build/dev/packaging/*.desktop .desktop)
-scripts/wayland-smoke.sh build/dev/app/testola "$app_id"
+# The window's size as the layout gives it, which the metadata states as the screen it needs.
+size=$(sed -n 's/.*side="\(longest\|shortest\)" compare="ge">\([0-9]*\)<.*/\2/p' build/dev/packaging/*.metainfo.xml |
+    paste -sd x)
+scripts/wayland-smoke.sh build/dev/app/testola "$app_id" "$size"
 
 section "6/6 Engine benchmarks (each must take under 1 microsecond)"
 cmake --preset bench >/dev/null

@@ -1,6 +1,6 @@
 #include "matrix_panel.h"
 
-#include "form1_layout.h"
+#include "qt_layout.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -9,7 +9,7 @@ namespace testola {
 
 MatrixPanel::MatrixPanel(QWidget* parent) : QPushButton(parent) {
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(QStringLiteral("Пример"));
+    setAccessibleName(ToQString(PanelName));
     QPalette panelPalette = palette();
     const QColor text = ToColour(PanelTextColour);
     panelPalette.setColor(QPalette::Disabled, QPalette::ButtonText, text);

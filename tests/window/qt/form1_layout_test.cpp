@@ -169,7 +169,7 @@ class Form1FocusMark : public ::testing::TestWithParam<const char*> {};
 TEST_P(Form1FocusMark, IsADottedRectangleOfAtLeastThreeToOneContrastAgainstTheButtonFace) {
     ScriptedRuntime runtime;
     ScriptedRandom random;
-    Form1 form(runtime, random);
+    QtForm1 form(runtime, random);
     const std::string name = GetParam();
     auto* button = form.findChild<QPushButton*>(QString::fromStdString(name));
     button->setEnabled(true);

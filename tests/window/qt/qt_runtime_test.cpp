@@ -1,6 +1,6 @@
 #include "application_setup.h"
-#include "form1.h"
 #include "modal_helper.h"
+#include "qt_form1.h"
 #include "qt_printing.h"
 #include "qt_runtime.h"
 #include "random_sequence.h"
@@ -60,7 +60,7 @@ int TitleBarNeeds(const QString& title) {
     return QFontMetrics(font).horizontalAdvance(title) + 100;
 }
 
-const InputBoxExtras kExtras{"\r\n 9 0 3\r\n 3 3 3\r\n 3 3 3", "Пример 2. Строка 1: 9, 0, 3.", "после точки"};
+const InputBoxParts kExtras{{"9 0 3", "3 3 3", "3 3 3"}, "Пример 2. Строка 1: 9, 0, 3.", "после точки"};
 
 TEST_F(RealDialogs, InputBoxOffersZeroSelectedAndReturnsWhatWasTyped) {
     QString title;
@@ -203,13 +203,13 @@ template <class RandomType = RandomSequence> struct ShownProgram {
     }
     QtRuntime runtime;
     RandomType random;
-    Form1 form{runtime, random};
+    QtForm1 form{runtime, random};
 };
 
 // The program itself, with its real dialogs, taken through a whole exam by keyboard alone.
 TEST(RealProgram, AWholeExamByKeyboardWithTheRealDialogs) {
     ShownProgram<> program;
-    Form1& form = program.form;
+    QtForm1& form = program.form;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const auto press = [&form](Qt::Key key) {
         QTest::keyClick(form.focusWidget() != nullptr ? form.focusWidget() : &form, key);
@@ -240,7 +240,7 @@ public:
 
 TEST(RealProgram, AFailureIsReportedAndEndsTheProgramWithAFailureStatus) {
     ShownProgram<FailingRandom> program;
-    Form1& form = program.form;
+    QtForm1& form = program.form;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
 
     const auto shown = CaptureNextMessageBox();
@@ -258,7 +258,7 @@ TEST(RealProgram, AFailureIsReportedAndEndsTheProgramWithAFailureStatus) {
 
 TEST(RealProgram, TheExitButtonEndsTheEventLoopWithSuccess) {
     ShownProgram<> program;
-    Form1& form = program.form;
+    QtForm1& form = program.form;
     QTimer::singleShot(0, &form, [&form] { form.findChild<QPushButton*>(QStringLiteral("Command1"))->click(); });
     EXPECT_EQ(RunEventLoop(), 0);
     EXPECT_FALSE(form.isVisible());
