@@ -1,4 +1,5 @@
 #include "application_setup.h"
+#include "display_check.h"
 #include "qt_form1.h"
 #include "qt_runtime.h"
 #include "random_sequence.h"
@@ -6,7 +7,9 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    testola::BeginDisplayCheck();
     QApplication application(argc, argv);
+    testola::EndDisplayCheck();
     testola::PrepareApplication(application);
 
     testola::QtRuntime runtime;

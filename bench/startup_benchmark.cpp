@@ -124,6 +124,27 @@ int main(int argc, char* argv[]) {
         std::printf("exam button click to repainted panel: median %.3f ms, 95th percentile %.3f ms\n",
                     static_cast<double>(clicks.at("click_median_ns")) / 1e6,
                     static_cast<double>(clicks.at("click_p95_ns")) / 1e6);
+
+        // Return on the answer button until the box's first frame, against a bare window opening a plain
+        // QInputDialog, in alternating pairs of fresh processes.
+        const std::string boxProbe = self.substr(0, self.rfind('/') + 1) + "testola_answer_box_probe";
+        std::vector<double> boxRatios;
+        std::vector<double> boxMilliseconds;
+        std::vector<double> bareMilliseconds;
+        for (int pair = 0; pair < runs; ++pair) {
+            const double box = static_cast<double>(RunProbe(boxProbe, "answer", ignored).at("box_ns")) / 1e6;
+            const double plain = static_cast<double>(RunProbe(boxProbe, "bare", ignored).at("box_ns")) / 1e6;
+            boxMilliseconds.push_back(box);
+            bareMilliseconds.push_back(plain);
+            boxRatios.push_back(box / plain);
+        }
+        std::printf("Return to the answer box's first frame: median %.2f ms, bare QInputDialog %.2f ms, ratio %.2f x"
+                    " (median of %d pairs)\n",
+                    Median(boxMilliseconds), Median(bareMilliseconds), Median(boxRatios), runs);
+        const auto exams = RunProbe(boxProbe, "exams", ignored);
+        std::printf("resident memory after 2 whole exams %.1f MiB, after 200 %.1f MiB\n",
+                    static_cast<double>(exams.at("rss_after_2_kib")) / 1024.0,
+                    static_cast<double>(exams.at("rss_after_200_kib")) / 1024.0);
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "startup benchmark: %s\n", failure.what());
         return 1;

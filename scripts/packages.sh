@@ -2,6 +2,8 @@
 # shellcheck disable=SC2034
 # The program loads Qt's own Russian translation (qtbase_ru.qm) from qt6-translations-l10n.
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core qt6-translations-l10n libgl-dev)
+# Qt's window-system event queue, where keys typed ahead of a box are handed to it (runtime/qt/key_handover.h).
+build_packages+=(qt6-base-private-dev)
 test_packages=("${build_packages[@]}" libgtest-dev libgmock-dev locales)
 # The install and package tests: dpkg-shlibdeps for the .deb, the desktop validators, a virtual X screen, man
 # to render the manual pages, binutils' readelf for the hardening and lintian to judge the .deb as Debian would.

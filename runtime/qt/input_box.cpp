@@ -4,6 +4,7 @@
 #include "dialog_texts.h"
 
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,44 +31,46 @@ void ScaleFont(QWidget* widget, double scale) {
     widget->setFont(font);
 }
 
+// The answer field. The keypad's decimal key means the decimal point, whatever the keyboard layout: with the
+// Russian one it types a comma, which would end the number.
+class AnswerField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool decimalKey = event->key() == Qt::Key_Comma || event->key() == Qt::Key_Period;
+        if (decimalKey && event->modifiers().testFlag(Qt::KeypadModifier)) {
+            insert(QStringLiteral("."));
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+};
+
 } // namespace
 
-InputBox::InputBox(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText,
-                   const InputBoxParts& parts)
-    : QDialog(parent) {
-    setWindowTitle(title);
+InputBox::InputBox(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
 
-    if (!parts.LinesAbove.empty()) {
-        QStringList lines;
-        for (const std::string& line : parts.LinesAbove) {
-            lines << ToDisplayText(line);
-        }
-        QLabel* shown = MakeLabel(lines.join(QLatin1Char('\n')), "example", this);
-        shown->setAlignment(Qt::AlignCenter);
-        shown->setFrameShape(QFrame::StyledPanel);
-        shown->setMargin(layout->spacing());
-        ScaleFont(shown, kExampleScale);
-        layout->addWidget(shown);
-    }
+    m_example = MakeLabel(QString(), "example", this);
+    m_example->setAlignment(Qt::AlignCenter);
+    m_example->setFrameShape(QFrame::StyledPanel);
+    m_example->setMargin(layout->spacing());
+    ScaleFont(m_example, kExampleScale);
+    layout->addWidget(m_example);
 
-    QLabel* promptLabel = MakeLabel(prompt, "prompt", this);
-    m_answer = new QLineEdit(defaultText, this);
+    m_prompt = MakeLabel(QString(), "prompt", this);
+    m_answer = new AnswerField(this);
     m_answer->setObjectName(QStringLiteral("answer"));
-    // The field has the focus as the box opens, and typing replaces the default rather than adding to it.
-    m_answer->setFocus();
-    m_answer->selectAll();
     // Screen readers say the field's description with its name, which the prompt gives as the field's buddy.
-    m_answer->setAccessibleDescription(ToDisplayText(parts.FieldDescription));
-    promptLabel->setBuddy(m_answer);
-    layout->addWidget(promptLabel);
+    m_prompt->setBuddy(m_answer);
+    layout->addWidget(m_prompt);
     layout->addWidget(m_answer);
 
-    if (!parts.Hint.empty()) {
-        QLabel* hint = MakeLabel(ToDisplayText(parts.Hint), "hint", this);
-        ScaleFont(hint, kHintScale);
-        layout->addWidget(hint);
-    }
+    m_hint = MakeLabel(QString(), "hint", this);
+    ScaleFont(m_hint, kHintScale);
+    layout->addWidget(m_hint);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(ToDisplayText(OkText));
@@ -75,8 +78,31 @@ InputBox::InputBox(QWidget* parent, const QString& prompt, const QString& title,
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+}
 
-    layout->addStrut(TitleBarWidth(title));
+void InputBox::SetQuestion(const QString& prompt, const QString& title, const QString& defaultText,
+                           const InputBoxParts& parts) {
+    if (title != m_title) {
+        m_title = title;
+        setWindowTitle(title);
+        setMinimumWidth(TitleBarWidth(title));
+    }
+    QStringList lines;
+    for (const std::string& line : parts.LinesAbove) {
+        lines << ToDisplayText(line);
+    }
+    m_example->setText(lines.join(QLatin1Char('\n')));
+    m_example->setVisible(!lines.isEmpty());
+    m_prompt->setText(prompt);
+    m_answer->setAccessibleDescription(ToDisplayText(parts.FieldDescription));
+    m_hint->setText(ToDisplayText(parts.Hint));
+    m_hint->setVisible(!parts.Hint.empty());
+
+    // The field has the focus as the box opens, and typing replaces the default rather than adding to it.
+    m_answer->setText(defaultText);
+    m_answer->selectAll();
+    m_answer->setFocus();
+    adjustSize();
 }
 
 QString InputBox::Text() const {

@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
+#include <QTimer>
+#include <functional>
 
 namespace testola {
 
@@ -16,32 +18,108 @@ namespace {
 
 constexpr int kFailureStatus = 1;
 
-void ShowModalBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
-    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Ok)->setText(ToDisplayText(OkText));
-    // The box sizes itself to its text; a row as wide as the title keeps the window manager from eliding it.
-    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-        grid->addItem(new QSpacerItem(TitleBarWidth(title), 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
-                      grid->rowCount(), 0, 1, grid->columnCount());
+// Calls back once, as soon as the event loop is free after the window's first paint.
+class FirstFrameWatch : public QObject {
+public:
+    FirstFrameWatch(QWidget* window, std::function<void()> painted) : m_painted(std::move(painted)) {
+        window->installEventFilter(this);
     }
-    box.exec();
-}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, m_painted);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_painted;
+};
 
 } // namespace
 
+QtRuntime::QtRuntime() = default;
+
+QtRuntime::~QtRuntime() {
+    DropBoxes();
+}
+
+void QtRuntime::SetWindow(QWidget* window) {
+    DropBoxes();
+    m_window = window;
+    m_firstFrameWatch.reset();
+    if (window != nullptr) {
+        m_firstFrameWatch = std::make_unique<FirstFrameWatch>(window, [this] { BuildBoxes(); });
+    }
+}
+
+void QtRuntime::BuildBoxes() {
+    if (m_inputBox == nullptr) {
+        m_inputBox = new InputBox(m_window);
+        // Laid out, styled and given its native window now, so that opening it only maps and draws it.
+        m_inputBox->ensurePolished();
+        m_inputBox->winId();
+    }
+    if (m_messageBox == nullptr) {
+        m_messageBox = new QMessageBox(m_window);
+        m_messageBox->setTextFormat(Qt::PlainText);
+        m_messageBox->setStandardButtons(QMessageBox::Ok);
+        m_messageBox->button(QMessageBox::Ok)->setText(ToDisplayText(OkText));
+        m_messageBox->ensurePolished();
+        m_messageBox->winId();
+    }
+}
+
+void QtRuntime::DropBoxes() {
+    delete m_inputBox.data();
+    delete m_messageBox.data();
+}
+
+int QtRuntime::RunModal(QDialog& box) {
+    m_keys.Opening(&box);
+    const int result = box.exec();
+    m_keys.Closed();
+    return result;
+}
+
 std::string QtRuntime::ShowInputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
                                     const InputBoxParts& parts) {
-    InputBox box(m_window, ToDisplayText(prompt), ToDisplayText(title), ToDisplayText(defaultText), parts);
-    if (box.exec() != QDialog::Accepted) {
+    BuildBoxes();
+    m_inputBox->SetQuestion(ToDisplayText(prompt), ToDisplayText(title), ToDisplayText(defaultText), parts);
+    if (RunModal(*m_inputBox) != QDialog::Accepted) {
         return {};
     }
-    return box.Text().toStdString();
+    return m_inputBox->Text().toStdString();
+}
+
+void QtRuntime::ShowModalBox(MessageStyle style, const QString& title, const QString& text) {
+    BuildBoxes();
+    const QMessageBox::Icon icon = style == MessageStyle::Stop ? QMessageBox::Critical : QMessageBox::NoIcon;
+    // Set only when it changes: each setting makes the style draw the icon anew.
+    if (m_messageBox->icon() != icon) {
+        m_messageBox->setIcon(icon);
+    }
+    m_messageBox->setWindowTitle(title);
+    m_messageBox->setText(text);
+    // The box sizes itself to its text; a row as wide as the title keeps the window manager from eliding it. Qt
+    // lays the box out anew when its icon changes, so the row is added again then.
+    auto* grid = qobject_cast<QGridLayout*>(m_messageBox->layout());
+    if (grid != nullptr && grid != m_titleRowLayout) {
+        m_titleRow = new QSpacerItem(0, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
+        grid->addItem(m_titleRow, grid->rowCount(), 0, 1, grid->columnCount());
+        m_titleRowLayout = grid;
+    }
+    if (grid != nullptr) {
+        m_titleRow->changeSize(TitleBarWidth(title), 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
+        grid->invalidate();
+    }
+    RunModal(*m_messageBox);
 }
 
 void QtRuntime::ShowMessageBox(const std::string& prompt, MessageStyle style, const std::string& title) {
-    const QMessageBox::Icon icon = style == MessageStyle::Stop ? QMessageBox::Critical : QMessageBox::NoIcon;
-    ShowModalBox(m_window, icon, ToDisplayText(title), ToDisplayText(prompt));
+    ShowModalBox(style, ToDisplayText(title), ToDisplayText(prompt));
 }
 
 void QtRuntime::EndProgram() {
@@ -56,7 +134,7 @@ void QtRuntime::MinimiseWindow() {
 
 void QtRuntime::ReportRunTimeError(const std::string& description) {
     // Titled with the application's name, which the program sets from its build.
-    ShowModalBox(m_window, QMessageBox::Critical, QCoreApplication::applicationName(), ToDisplayText(description));
+    ShowModalBox(MessageStyle::Stop, QCoreApplication::applicationName(), ToDisplayText(description));
     EndWithStatus(kFailureStatus);
 }
 

@@ -1,17 +1,33 @@
 #pragma once
 
+#include "key_handover.h"
 #include "runtime.h"
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
+
+class QLayout;
+class QMessageBox;
+class QSpacerItem;
 
 namespace testola {
 
+class InputBox;
+
 // The runtime on Qt Widgets: modal dialogs over the program's window, minimising it, and ending the event loop.
+// The input box and the message box are built once, after the window's first frame, and shown again each time;
+// no key typed while one of them opens or closes is lost (KeyHandover).
 class QtRuntime : public Runtime {
 public:
-    // The window that dialogs are centred over and that MinimiseWindow minimises.
-    void SetWindow(QWidget* window) { m_window = window; }
+    QtRuntime();
+    QtRuntime(const QtRuntime&) = delete;
+    QtRuntime& operator=(const QtRuntime&) = delete;
+    ~QtRuntime() override;
+
+    // The window that dialogs are centred over and that MinimiseWindow minimises. The boxes are built once it
+    // has drawn its first frame, so that its start does not wait for them.
+    void SetWindow(QWidget* window);
 
     std::string ShowInputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
                              const InputBoxParts& parts) override;
@@ -21,9 +37,20 @@ public:
     void ReportRunTimeError(const std::string& description) override;
 
 private:
+    void BuildBoxes();
+    void DropBoxes();
+    void ShowModalBox(MessageStyle style, const QString& title, const QString& text);
+    int RunModal(QDialog& box);
     void EndWithStatus(int status);
 
     QPointer<QWidget> m_window;
+    QPointer<InputBox> m_inputBox;
+    QPointer<QMessageBox> m_messageBox;
+    // The message box's row as wide as its title, and the layout that holds it.
+    QSpacerItem* m_titleRow = nullptr;
+    QPointer<QLayout> m_titleRowLayout;
+    std::unique_ptr<QObject> m_firstFrameWatch;
+    KeyHandover m_keys;
 };
 
 } // namespace testola

@@ -4,10 +4,12 @@
 #include "qt_printing.h"
 #include "qt_runtime.h"
 #include "random_sequence.h"
+#include "row_name.h"
 #include "run_time_error.h"
 #include "verdict.h"
 
 #include <QAccessible>
+#include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,8 +19,11 @@
 #include <QScreen>
 #include <QTest>
 #include <algorithm>
+#include <fstream>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+#include <qpa/qwindowsysteminterface.h>
+#include <unistd.h>
 
 namespace testola::testing {
 namespace {
@@ -134,6 +139,70 @@ TEST_F(RealDialogs, InputBoxReturnsTheEmptyTextWhenClosed) {
     OnNextModal([](QWidget* modal) { modal->close(); });
     EXPECT_EQ(m_runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0", kExtras), "");
 }
+
+TEST_F(RealDialogs, InputBoxOpenedAgainShowsTheNewQuestionWithTheDefaultSelectedAndTheFieldFocused) {
+    QWidget* firstBox = nullptr;
+    OnNextModal([&firstBox](QWidget* modal) {
+        firstBox = modal;
+        QTest::keyClicks(modal->focusWidget(), QStringLiteral("7"));
+        QTest::keyClick(modal->focusWidget(), Qt::Key_Tab); // the focus leaves the field for a button
+        QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
+    });
+    m_runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0", kExtras);
+
+    QWidget* secondBox = nullptr;
+    QString example;
+    QString selected;
+    QString description;
+    QWidget* focused = nullptr;
+    OnNextModal([&](QWidget* modal) {
+        secondBox = modal;
+        auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("answer"));
+        example = modal->findChild<QLabel*>(QStringLiteral("example"))->text();
+        selected = edit->selectedText();
+        description = QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Description);
+        focused = modal->focusWidget() == edit ? edit : nullptr;
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    const InputBoxParts second{{"10 1 2", "0 5 5", "4 4 4"}, "Пример 3. Строка 1: 10, 1, 2.", "после точки"};
+    const std::string answer = m_runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0", second);
+
+    EXPECT_EQ(answer, "0");
+    EXPECT_EQ(example.toStdString(), "10 1 2\n0 5 5\n4 4 4");
+    EXPECT_EQ(selected.toStdString(), "0");
+    EXPECT_EQ(description.toStdString(), "Пример 3. Строка 1: 10, 1, 2.");
+    EXPECT_NE(focused, nullptr) << "the field is not focused as the box opens again";
+    EXPECT_EQ(secondBox, firstBox) << "the box was built anew rather than shown again";
+}
+
+struct DecimalKeyRow : NamedRow {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* typed;
+};
+
+class DecimalKey : public RealDialogs, public ::testing::WithParamInterface<DecimalKeyRow> {};
+
+// 4, the key, 5: the keypad's decimal key gives the point whatever the layout makes of it, the main keyboard's
+// comma stays a comma (which ends the number).
+TEST_P(DecimalKey, TypesWhatItMeansInTheAnswerField) {
+    const DecimalKeyRow row = GetParam();
+    OnNextModal([row](QWidget* modal) {
+        QTest::keyClick(modal->focusWidget(), Qt::Key_4);
+        QTest::keyClick(modal->focusWidget(), row.key, row.modifiers);
+        QTest::keyClick(modal->focusWidget(), Qt::Key_5);
+        QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(m_runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0", kExtras), row.typed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, DecimalKey,
+    ::testing::Values(DecimalKeyRow{{"KeypadCommaOfTheRussianLayout"}, Qt::Key_Comma, Qt::KeypadModifier, "4.5"},
+                      DecimalKeyRow{{"KeypadPoint"}, Qt::Key_Period, Qt::KeypadModifier, "4.5"},
+                      DecimalKeyRow{{"MainKeyboardComma"}, Qt::Key_Comma, Qt::NoModifier, "4,5"},
+                      DecimalKeyRow{{"MainKeyboardPoint"}, Qt::Key_Period, Qt::NoModifier, "4.5"}),
+    RowName());
 
 struct ShownBox {
     QString title;
@@ -304,6 +373,102 @@ TEST(RealProgram, TheExitButtonEndsTheEventLoopWithSuccess) {
     QTimer::singleShot(0, &form, [&form] { form.findChild<QPushButton*>(QStringLiteral("Command1"))->click(); });
     EXPECT_EQ(RunEventLoop(), 0);
     EXPECT_FALSE(form.isVisible());
+}
+
+// Keys as the window system queues them for the program's window, each pressed and released: the window keeps
+// the keyboard for a while after a box opens, and the box keeps it for a while after it closes.
+void QueueForWindow(QWidget& window, const QString& keys) {
+    for (const QChar typed : keys) {
+        const bool isReturn = typed == QLatin1Char('\n');
+        const int key = isReturn ? int(Qt::Key_Return) : typed.unicode();
+        const QString text = isReturn ? QStringLiteral("\r") : QString(typed);
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                window.windowHandle(), type, key, Qt::NoModifier, text);
+        }
+    }
+}
+
+// Waits until the queued keys are taken; a box left open by a lost key is closed, and the test fails.
+void TakeQueuedKeys() {
+    QTimer::singleShot(kWaitDeadline, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ADD_FAILURE() << "a box was still open: " << modal->windowTitle().toStdString();
+            modal->close();
+        }
+    });
+    QTest::qWait(300);
+}
+
+TEST(RealProgram, KeysTypedAheadOfTheAnswerBoxGoToItsFieldAndThoseAfterItToTheWindow) {
+    ShownProgram<> program;
+    QtForm1& form = program.form;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QueueForWindow(form, QStringLiteral("\n"));
+    TakeQueuedKeys();
+    ASSERT_EQ(form.State().ExampleNumber, 1);
+    const QString answer = QString::number(form.State().CorrectAnswer);
+
+    // Return on the answer button, the answer, Return to confirm it, Return on the exam button.
+    QueueForWindow(form, QStringLiteral("\n") + answer + QStringLiteral("\n\n"));
+    TakeQueuedKeys();
+
+    EXPECT_EQ(form.State().Score, 2) << "the answer " << answer.toStdString() << " did not count";
+    EXPECT_EQ(form.State().ExampleNumber, 2);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// Taken one by one, each exam takes 26 Returns: three for each example (the exam button, the answer button, OK
+// in the answer box), one to open the verdict and one to close it. So 206 are seven exams and the eighth's
+// answers: the result button is next, and no box is open.
+TEST(RealProgram, ABurstOfReturnsTakesTheExamAsFarAsReturnsOneByOne) {
+    ShownProgram<> program;
+    QtForm1& form = program.form;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QueueForWindow(form, QString(206, QLatin1Char('\n')));
+    TakeQueuedKeys();
+
+    EXPECT_EQ(form.State().ExampleNumber, 8);
+    EXPECT_EQ(form.State().Score, 0);
+    EXPECT_EQ(form.focusWidget(), form.findChild<QPushButton*>(QStringLiteral("Command5")));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+long ResidentKibibytes() {
+    long pages = 0;
+    long resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// Whole exams by Return alone, every box confirmed as it is shown. Under AddressSanitizer freed memory is held
+// back on purpose, so the bound means nothing there.
+TEST(RealProgram, MemoryStaysWithinABoundOverManyExams) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer holds freed memory back";
+#endif
+    ShownProgram<> program;
+    QtForm1& form = program.form;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    struct ConfirmEveryBox : QObject {
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (auto* box = qobject_cast<QDialog*>(watched); box != nullptr && event->type() == QEvent::Show) {
+                QTimer::singleShot(0, box, &QDialog::accept);
+            }
+            return false;
+        }
+    } confirm;
+    qApp->installEventFilter(&confirm);
+    const auto exams = [&form](int count) {
+        for (int press = 0; press < 26 * count; ++press) {
+            QTest::keyClick(form.focusWidget(), Qt::Key_Return);
+        }
+    };
+    exams(2);
+    const long afterTwo = ResidentKibibytes();
+    exams(100);
+    qApp->removeEventFilter(&confirm);
+    EXPECT_LT(ResidentKibibytes() - afterTwo, 2048) << "kibibytes after 2 exams: " << afterTwo;
 }
 
 } // namespace

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface_p.h>
+#include <vector>
+
+class QWidget;
+
+namespace testola {
+
+// Keeps every key that arrives while a modal box opens or closes. The window system goes on sending keys to the
+// window that had the keyboard until it hands the keyboard over, and Qt drops the keys of a window a modal box
+// blocks; here they are handed to the box instead. Keys that arrive after the box has closed but before the
+// handler that opened it has finished are held, and sent on to the window once it has: so a key typed ahead
+// meets the buttons as the handler leaves them. Keys for a hidden box go to the window it belongs to.
+// Installed for the whole application while it exists; Qt takes one such handler at a time.
+class KeyHandover : public QWindowSystemEventHandler {
+public:
+    KeyHandover();
+    KeyHandover(const KeyHandover&) = delete;
+    KeyHandover& operator=(const KeyHandover&) = delete;
+    ~KeyHandover() override;
+
+    // From just before the box is shown until the call that showed it returns.
+    void Opening(QWidget* box);
+    // The call that showed the box returns: the keys held since it closed go on to the window, in order.
+    void Closed();
+
+    bool sendEvent(QWindowSystemInterfacePrivate::WindowSystemEvent* event) override;
+
+private:
+    struct HeldKey {
+        QPointer<QWindow> Window;
+        ulong Timestamp;
+        QEvent::Type Type;
+        int Key;
+        Qt::KeyboardModifiers Modifiers;
+        quint32 NativeScanCode;
+        quint32 NativeVirtualKey;
+        quint32 NativeModifiers;
+        QString Text;
+        bool Repeat;
+        ushort RepeatCount;
+    };
+
+    QPointer<QWidget> m_box;
+    std::vector<HeldKey> m_held;
+};
+
+} // namespace testola
