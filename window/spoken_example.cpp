@@ -6,13 +6,16 @@
 namespace testola {
 
 std::string SpokenExample(const ExamState& state) {
-    std::string spoken = std::string(SpokenExampleWord) + " " + IntegerToText(state.ExampleNumber) + ".";
+    // Appended piece by piece: GCC's -O3 misreads chains of operator+ on literals as overlapping copies.
+    std::string spoken(SpokenExampleWord);
+    spoken.append(" ").append(IntegerToText(state.ExampleNumber)).append(".");
     for (int row = 0; row < MatrixSize; ++row) {
-        spoken += " " + std::string(SpokenRowWord) + " " + IntegerToText(static_cast<std::int16_t>(row + 1)) + ":";
+        spoken.append(" ").append(SpokenRowWord).append(" ");
+        spoken.append(IntegerToText(static_cast<std::int16_t>(row + 1))).append(":");
         for (int column = 0; column < MatrixSize; ++column) {
-            spoken += (column == 0 ? " " : ", ") + IntegerToText(state.Matrix[row][column]);
+            spoken.append(column == 0 ? " " : ", ").append(IntegerToText(state.Matrix[row][column]));
         }
-        spoken += ".";
+        spoken.append(".");
     }
     return spoken;
 }
