@@ -68,5 +68,6 @@ fi
 mkdir "$scratch/sbuild"
 (cd "$scratch/sbuild" && logged "$scratch/sbuild.log" \
     sbuild --dist=bookworm --no-run-lintian --no-run-autopkgtest "$scratch/testola_$version.dsc")
-grep -E '^(Status|Build-Time):' "$scratch/sbuild.log"
+# sbuild writes its log to a file, with a summary at the end.
+grep -E '^(Status|Build-Time):' "$scratch/sbuild/testola_${version}_$architecture.build"
 step "done"
