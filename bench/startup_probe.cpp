@@ -4,7 +4,8 @@
 // Usage: testola_startup_probe program|bare|text|clicks
 
 #include "application_setup.h"
-#include "form1.h"
+#include "form1_layout.h"
+#include "qt_form1.h"
 #include "qt_runtime.h"
 #include "random_sequence.h"
 
@@ -60,7 +61,7 @@ private:
 class InstantRuntime : public testola::QtRuntime {
 public:
     std::string ShowInputBox(const std::string&, const std::string&, const std::string&,
-                             const testola::InputBoxExtras&) override {
+                             const testola::InputBoxParts&) override {
         return "0";
     }
     void ShowMessageBox(const std::string&, testola::MessageStyle, const std::string&) override {}
@@ -83,7 +84,7 @@ protected:
 int MeasureClicks() {
     InstantRuntime runtime;
     testola::RandomSequence random;
-    testola::Form1 form(runtime, random);
+    testola::QtForm1 form(runtime, random);
     runtime.SetWindow(&form);
     form.show();
     auto* examButton = form.findChild<QPushButton*>(QStringLiteral("Command4"));
@@ -120,6 +121,10 @@ int MeasureClicks() {
 
 } // namespace
 
+// The program's window size, from its layout.
+const QSize kWindowSize(testola::TwipsToPixels(testola::Form1Client.Width),
+                        testola::TwipsToPixels(testola::Form1Client.Height));
+
 int main(int argc, char* argv[]) {
     const char* mode = argc > 1 ? argv[1] : "program";
     QApplication application(argc, argv);
@@ -127,7 +132,7 @@ int main(int argc, char* argv[]) {
     if (std::strcmp(mode, "bare") == 0) {
         // The floor: the smallest window Qt can show at this size.
         QWidget bare(nullptr, Qt::Window | Qt::FramelessWindowHint);
-        bare.setFixedSize(313, 137);
+        bare.setFixedSize(kWindowSize);
         FirstFrameWatch watch(&bare);
         bare.show();
         return QApplication::exec();
@@ -136,7 +141,7 @@ int main(int argc, char* argv[]) {
         // The floor for any window that shows text: the same bare window with one line, which makes Qt load
         // its font database, shape the text and draw glyphs.
         QWidget bare(nullptr, Qt::Window | Qt::FramelessWindowHint);
-        bare.setFixedSize(313, 137);
+        bare.setFixedSize(kWindowSize);
         QLabel line(QStringLiteral("Вступительный экзамен"), &bare);
         line.move(8, 8);
         FirstFrameWatch watch(&bare);
@@ -151,7 +156,7 @@ int main(int argc, char* argv[]) {
     }
     testola::QtRuntime runtime;
     testola::RandomSequence random;
-    testola::Form1 form(runtime, random);
+    testola::QtForm1 form(runtime, random);
     runtime.SetWindow(&form);
     FirstFrameWatch watch(&form);
     form.show();

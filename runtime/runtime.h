@@ -3,16 +3,17 @@
 #include "message_style.h"
 
 #include <string>
+#include <vector>
 
 namespace testola {
 
-// What the input box shows besides its prompt, so that nobody has to remember the example while typing.
-struct InputBoxExtras {
-    // Shown above the prompt, one line for each CR LF; empty lines are left out.
-    std::string Example;
-    // The example as a screen reader says it; the text field carries it.
-    std::string SpokenExample;
-    // Shown under the text field, in smaller type.
+// What the input box shows besides its prompt, title and default text.
+struct InputBoxParts {
+    // Above the prompt, one line each, centred and in larger type.
+    std::vector<std::string> LinesAbove;
+    // What a screen reader says with the field's name.
+    std::string FieldDescription;
+    // Under the field, in smaller type; nothing is shown when it is empty.
     std::string Hint;
 };
 
@@ -29,7 +30,7 @@ public:
 
     // Modal; the text in the box when confirmed, the empty text when cancelled.
     virtual std::string ShowInputBox(const std::string& prompt, const std::string& title,
-                                     const std::string& defaultText, const InputBoxExtras& extras) = 0;
+                                     const std::string& defaultText, const InputBoxParts& parts) = 0;
     // Modal, with one OK button; returns when the box is closed.
     virtual void ShowMessageBox(const std::string& prompt, MessageStyle style, const std::string& title) = 0;
     // Ends the program at once; the caller returns to the event loop, which then stops.

@@ -60,9 +60,13 @@ for tests in build/dev/tests/testola_engine_tests build/dev/tests/testola_runtim
         "$tests" --gtest_brief=1 --gtest_filter="-$timed_tests"
 done
 
-section "5/7 The program on Wayland: headless sway, keys from wtype, the screen read back"
+section "5/7 The program on Wayland (headless sway, keys from wtype, the screen read back) and on X11 (openbox, dark)"
 app_id=$(basename build/dev/packaging/*.desktop .desktop)
-scripts/wayland-smoke.sh build/dev/app/testola "$app_id"
+# The window's size as the layout gives it, which the metadata states as the screen it needs.
+size=$(sed -n 's/.*side="\(longest\|shortest\)" compare="ge">\([0-9]*\)<.*/\2/p' build/dev/packaging/*.metainfo.xml |
+    paste -sd x)
+scripts/wayland-smoke.sh build/dev/app/testola "$app_id" "$size"
+scripts/x11-desktop.sh build/dev/app/testola
 
 section "6/7 Engine benchmarks (each must take under 1 microsecond)"
 cmake --preset bench >/dev/null

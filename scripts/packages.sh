@@ -10,6 +10,8 @@ test_packages+=(desktop-file-utils appstream xvfb x11-utils man-db groff-base bi
 # headless sway, Qt's Wayland plugin, a typist, a screenshot tool and OCR to read the screen back.
 check_packages=(clang-format clang libclang-rt-14-dev valgrind libbenchmark-dev)
 check_packages+=(sway qt6-wayland wtype grim jq imagemagick tesseract-ocr)
+# The X11 desktop check: openbox to move the window, qt6ct for a dark palette, xdotool to drive it.
+check_packages+=(openbox qt6ct xdotool)
 # scripts/check-debian-package.sh: the package's build (dpkg-dev, debhelper, git for the clean clone), its judges
 # (lintian, blhc), autopkgtest and its test's needs, reprotest with the tools of its variations and diffoscope to
 # show a difference, and sbuild with debootstrap and schroot for the clean chroot.

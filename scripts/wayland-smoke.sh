@@ -3,9 +3,9 @@
 # map as a fixed-size xdg_toplevel with the program's app id, the example must stay in sight while the answer box
 # is open (read off the screen with grim and OCR), and Escape must end the program with status 0.
 # Runs as an unprivileged user: nobody, when started as root.
-# Usage: scripts/wayland-smoke.sh PROGRAM APP_ID
+# Usage: scripts/wayland-smoke.sh PROGRAM APP_ID WIDTHxHEIGHT
 set -euo pipefail
-program=$1 app_id=$2
+program=$1 app_id=$2 size=$3
 
 scratch=$(mktemp -d)
 sway_pid=
@@ -105,7 +105,7 @@ window=$(first_window -F "\"app_id\":\"$app_id\"")
 [ -n "$window" ] || fail "no window with the app id $app_id appeared"
 echo "window: $window"
 [ "$(jq -r .shell <<<"$window")" = xdg_shell ] || fail "the window is not an xdg_toplevel"
-[ "$(jq -r '"\(.width)x\(.height)"' <<<"$window")" = 313x137 ] || fail "the window is not 313x137"
+[ "$(jq -r '"\(.width)x\(.height)"' <<<"$window")" = "$size" ] || fail "the window is not $size"
 
 key Return # the first example
 # The matrix shows in the 55-pixel band between the button rows, 57 pixels below the window's top.

@@ -2,38 +2,38 @@
 
 #include "exam_state.h"
 
-#include <QWidget>
 #include <string_view>
-
-class QPushButton;
 
 namespace testola {
 
-class IconImage;
-class MatrixPanel;
+class Form1View;
 class RandomSource;
 class Runtime;
-class TitleStrip;
 
-// The program's only window: a title strip of its own, the matrix panel and the buttons that lead the applicant
-// through the exam. It owns the exam state for the whole run, draws the examples from the random source and
-// reaches the platform only through the runtime.
-class Form1 : public QWidget {
+enum class Form1Key { Enter, Escape };
+
+// The behaviour of the program's only window, whatever draws it: the click handlers that lead the applicant
+// through the exam, the keys of the window and what happens to a failure. It owns the exam state for the whole
+// run, draws the examples from the random source, reaches the controls through the view and the platform
+// through the runtime. The view's controls must stand as the layout table builds them before the first press.
+class Form1 {
 public:
-    Form1(Runtime& runtime, RandomSource& random, QWidget* parent = nullptr);
+    Form1(Form1View& view, Runtime& runtime, RandomSource& random);
+
+    // A press of a push button, by the mouse or a key. A disabled button is never pressed. A failure in the
+    // handler is reported through the runtime, which ends the program.
+    void Press(std::string_view button);
+
+    // Enter or Escape in the window; focusedButton names the push button that has the keyboard focus, or is
+    // empty when none has it.
+    void PressKey(Form1Key key, std::string_view focusedButton);
+
+    // The desktop asks the window to close: the program ends, as it does by the exit button.
+    void RequestClose();
 
     const ExamState& State() const { return m_state; }
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    void BuildControls();
-    void SetTabOrder();
-    QPushButton* MakeButton(std::string_view name);
-    void ConnectHandler(QPushButton* button, void (Form1::*handler)());
-
     void OnExitClick();
     void OnMinimiseClick();
     void OnExamClick();
@@ -42,18 +42,10 @@ private:
 
     void SetExamButtonTexts(std::string_view text);
 
+    Form1View& m_view;
     Runtime& m_runtime;
     RandomSource& m_random;
     ExamState m_state;
-
-    TitleStrip* m_label1 = nullptr;
-    IconImage* m_image1 = nullptr;
-    QPushButton* m_command1 = nullptr;
-    QPushButton* m_command2 = nullptr;
-    MatrixPanel* m_command3 = nullptr;
-    QPushButton* m_command4 = nullptr;
-    QPushButton* m_command5 = nullptr;
-    QPushButton* m_command6 = nullptr;
 };
 
 } // namespace testola

@@ -1,18 +1,33 @@
 #include "form1_layout.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 namespace testola {
 
-QRect ToPixels(const TwipsRect& twips) {
-    return {TwipsToPixels(twips.Left), TwipsToPixels(twips.Top), TwipsToPixels(twips.Width),
-            TwipsToPixels(twips.Height)};
+const ControlLayout& LayoutOf(std::string_view name) {
+    const auto found = std::find_if(Form1Controls.begin(), Form1Controls.end(),
+                                    [name](const ControlLayout& control) { return control.Name == name; });
+    if (found == Form1Controls.end()) {
+        throw std::logic_error("no layout for a control");
+    }
+    return *found;
 }
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QColor ToColour(unsigned rgb) {
-    return QColor(static_cast<QRgb>(rgb));
+std::vector<std::string_view> TabOrder() {
+    std::vector<const ControlLayout*> byTabIndex;
+    for (const ControlLayout& control : Form1Controls) {
+        if (control.TabIndex >= 0) {
+            byTabIndex.push_back(&control);
+        }
+    }
+    std::sort(byTabIndex.begin(), byTabIndex.end(),
+              [](const ControlLayout* left, const ControlLayout* right) { return left->TabIndex < right->TabIndex; });
+    std::vector<std::string_view> names;
+    for (const ControlLayout* control : byTabIndex) {
+        names.push_back(control->Name);
+    }
+    return names;
 }
 
 } // namespace testola

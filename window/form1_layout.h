@@ -1,18 +1,19 @@
 #pragma once
 
-#include <QColor>
-#include <QRect>
-#include <QSize>
-#include <QString>
+#include "form1_texts.h"
+
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace testola {
 
-// The window is laid out in twips, as it was designed; one logical pixel is 15 twips at 96 dots per inch,
-// and Qt's own high-DPI scaling takes it from logical pixels to the screen.
-inline constexpr int TwipsPerPixel = 15;
+// The window is laid out in twips, as it was designed: 1440 to the inch, so 15 to a pixel at 96 dots per inch.
+inline constexpr int TwipsPerInch = 1440;
+inline constexpr int DesignDotsPerInch = 96;
+inline constexpr int TwipsPerPixel = TwipsPerInch / DesignDotsPerInch;
 
+// In pixels at the designed 96 dots per inch; a front end scales them to its screen.
 constexpr int TwipsToPixels(int twips) {
     return twips / TwipsPerPixel;
 }
@@ -24,17 +25,18 @@ struct TwipsRect {
     int Height;
 };
 
-QRect ToPixels(const TwipsRect& twips);
+// The controls' names.
+inline constexpr std::string_view Command1 = "Command1"; // exit
+inline constexpr std::string_view Command2 = "Command2"; // minimise
+inline constexpr std::string_view Command3 = "Command3"; // the matrix panel
+inline constexpr std::string_view Command4 = "Command4"; // the exam button, the window's default
+inline constexpr std::string_view Command5 = "Command5"; // result
+inline constexpr std::string_view Command6 = "Command6"; // answer
+inline constexpr std::string_view Image1 = "Image1";     // the strip's icon
+inline constexpr std::string_view Label1 = "Label1";     // the title strip
 
-// The layout's texts are UTF-8 and its colours 0xRRGGBB; these bring them into Qt.
-QString ToQString(std::string_view text);
-QColor ToColour(unsigned rgb);
-
-inline constexpr TwipsRect Form1Client{0, 0, 4695, 2055};
-
-// The two texts of the exam button; while they read StartCaption, its next click starts a new exam.
-inline constexpr std::string_view StartCaption = "Пройти экзамен";
-inline constexpr std::string_view NextCaption = "Следующий пример";
+// The window's font (the platform's default size), the bold one of the two small buttons, and the strip's.
+enum class ControlFont { Window, SmallBold, TitleBold };
 
 struct ControlLayout {
     std::string_view Name;
@@ -44,36 +46,38 @@ struct ControlLayout {
     bool Enabled;
     // The order in which Tab visits the controls, lowest first; -1 for a control that is not in the tab order.
     int TabIndex;
+    ControlFont Font;
 };
 
-// Topmost first.
+inline constexpr TwipsRect Form1Client{0, 0, 4695, 2055};
+
+// Topmost first; push buttons are always above the strip and its icon.
 inline constexpr std::array<ControlLayout, 8> Form1Controls{{
-    {"Command6", {2400, 600, 2175, 255}, "Ответ", "Ответ", false, 1},
-    {"Command5", {120, 1680, 4455, 255}, "Получить результат", "Получить результат", false, 2},
-    {"Command4", {120, 600, 2175, 255}, StartCaption, StartCaption, true, 0},
-    {"Command3", {0, 480, 4695, 1575}, "", "", false, 6},
-    {"Command2", {3960, 120, 255, 255}, "_", "Свернуть", true, 3},
-    {"Command1", {4320, 120, 255, 255}, "X", "Выход", true, 4},
-    {"Image1", {120, 120, 255, 255}, "", "", true, -1},
-    {"Label1", {60, 60, 4575, 375}, "    Вступительный экзамен", "", true, -1},
+    {Command6, {2400, 600, 2175, 255}, AnswerCaption, AnswerCaption, false, 1, ControlFont::Window},
+    {Command5, {120, 1680, 4455, 255}, ResultCaption, ResultCaption, false, 2, ControlFont::Window},
+    {Command4, {120, 600, 2175, 255}, StartCaption, StartCaption, true, 0, ControlFont::Window},
+    {Command3, {0, 480, 4695, 1575}, "", "", false, 6, ControlFont::Window},
+    {Command2, {3960, 120, 255, 255}, MinimiseCaption, MinimiseTooltip, true, 3, ControlFont::SmallBold},
+    {Command1, {4320, 120, 255, 255}, ExitCaption, ExitTooltip, true, 4, ControlFont::SmallBold},
+    {Image1, {120, 120, 255, 255}, "", "", true, -1, ControlFont::Window},
+    {Label1, {60, 60, 4575, 375}, StripCaption, "", true, -1, ControlFont::TitleBold},
 }};
 
-inline constexpr std::string_view Form1Title = "Testola";
-inline constexpr std::string_view InputPrompt = "Введите ответ";
-inline constexpr std::string_view InputTitle = "Ввод ответа";
-inline constexpr std::string_view InputDefault = "0";
-// Under the answer box's field: a comma ends the number, so the decimal point must be a period.
-inline constexpr std::string_view AnswerHint = "Дробную часть пишите после точки, например: 4.5";
+// The row of the named control; a name not in the table is a fault in the program.
+const ControlLayout& LayoutOf(std::string_view name);
 
-// Fonts: the designed family has no Linux counterpart, so it is mapped to one that has Cyrillic.
+// The controls in the order Tab visits them. The panel is among them but never takes the focus.
+std::vector<std::string_view> TabOrder();
+
+// Fonts: "MS Sans Serif" with the Cyrillic character set, at these sizes.
 inline constexpr std::string_view DesignFontFamily = "MS Sans Serif";
-inline constexpr std::string_view SubstituteFontFamily = "DejaVu Sans";
+inline constexpr int DesignCharset = 204;
 inline constexpr double WindowFontPoints = 8.25;
 inline constexpr double SmallButtonFontPoints = 8.25;
 inline constexpr double TitleFontPoints = 12.0;
 
-// The classic desktop colours for the three title-bar colours the window is painted in: a white title on a navy
-// strip (contrast 16:1) over a grey window.
+// The classic desktop colours (0xRRGGBB) for the three title-bar colours the window is painted in, where the
+// platform has no system colours of its own: a white title on a navy strip (16:1) over a grey window.
 inline constexpr unsigned ActiveTitleColour = 0x000080;
 inline constexpr unsigned ActiveTitleTextColour = 0xFFFFFF;
 inline constexpr unsigned InactiveTitleColour = 0x808080;

@@ -13,15 +13,7 @@ constexpr int kFramePartsBesideTitle = 4;
 constexpr int kTitleBarPadding = 6;
 } // namespace
 
-QString OkText() {
-    return QStringLiteral("ОК");
-}
-
-QString CancelText() {
-    return QStringLiteral("Отмена");
-}
-
-QString ToDisplayText(const std::string& text) {
+QString ToDisplayText(std::string_view text) {
     QString display = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     display.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return display;

@@ -1,17 +1,14 @@
 #pragma once
 
 #include <QString>
-#include <string>
+#include <string_view>
 
 namespace testola {
 
-// What the program's dialogs share: their button texts, how texts cross into Qt, and how wide a box must be.
-
-QString OkText();
-QString CancelText();
+// What the program's dialogs share: how texts cross into Qt, and how wide a box must be.
 
 // Texts cross into Qt as UTF-8, with CR LF shown as a single line break.
-QString ToDisplayText(const std::string& text);
+QString ToDisplayText(std::string_view text);
 
 // How wide a dialog must be for the window manager to show its whole title: the title in a bold title-bar font
 // of at least 11 points (the size the larger desktops use), beside the frame's icon and its three buttons.

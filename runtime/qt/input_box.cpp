@@ -1,6 +1,7 @@
 #include "input_box.h"
 
 #include "dialog_common.h"
+#include "dialog_texts.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -29,29 +30,20 @@ void ScaleFont(QWidget* widget, double scale) {
     widget->setFont(font);
 }
 
-// The example's lines without the blanks around them, so that each one is centred on its numbers.
-QString ExampleLines(const std::string& example) {
-    QStringList lines;
-    for (const QString& line : ToDisplayText(example).split(QLatin1Char('\n'))) {
-        const QString numbers = line.trimmed();
-        if (!numbers.isEmpty()) {
-            lines << numbers;
-        }
-    }
-    return lines.join(QLatin1Char('\n'));
-}
-
 } // namespace
 
 InputBox::InputBox(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText,
-                   const InputBoxExtras& extras)
+                   const InputBoxParts& parts)
     : QDialog(parent) {
     setWindowTitle(title);
     auto* layout = new QVBoxLayout(this);
 
-    const QString example = ExampleLines(extras.Example);
-    if (!example.isEmpty()) {
-        QLabel* shown = MakeLabel(example, "example", this);
+    if (!parts.LinesAbove.empty()) {
+        QStringList lines;
+        for (const std::string& line : parts.LinesAbove) {
+            lines << ToDisplayText(line);
+        }
+        QLabel* shown = MakeLabel(lines.join(QLatin1Char('\n')), "example", this);
         shown->setAlignment(Qt::AlignCenter);
         shown->setFrameShape(QFrame::StyledPanel);
         shown->setMargin(layout->spacing());
@@ -66,20 +58,20 @@ InputBox::InputBox(QWidget* parent, const QString& prompt, const QString& title,
     m_answer->setFocus();
     m_answer->selectAll();
     // Screen readers say the field's description with its name, which the prompt gives as the field's buddy.
-    m_answer->setAccessibleDescription(ToDisplayText(extras.SpokenExample));
+    m_answer->setAccessibleDescription(ToDisplayText(parts.FieldDescription));
     promptLabel->setBuddy(m_answer);
     layout->addWidget(promptLabel);
     layout->addWidget(m_answer);
 
-    if (!extras.Hint.empty()) {
-        QLabel* hint = MakeLabel(ToDisplayText(extras.Hint), "hint", this);
+    if (!parts.Hint.empty()) {
+        QLabel* hint = MakeLabel(ToDisplayText(parts.Hint), "hint", this);
         ScaleFont(hint, kHintScale);
         layout->addWidget(hint);
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(OkText());
-    buttons->button(QDialogButtonBox::Cancel)->setText(CancelText());
+    buttons->button(QDialogButtonBox::Ok)->setText(ToDisplayText(OkText));
+    buttons->button(QDialogButtonBox::Cancel)->setText(ToDisplayText(CancelText));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -14,7 +14,7 @@ namespace testola {
 class InputBox : public QDialog {
 public:
     InputBox(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText,
-             const InputBoxExtras& extras);
+             const InputBoxParts& parts);
 
     QString Text() const;
 

@@ -1,6 +1,7 @@
 #include "qt_runtime.h"
 
 #include "dialog_common.h"
+#include "dialog_texts.h"
 #include "input_box.h"
 
 #include <QApplication>
@@ -18,7 +19,7 @@ constexpr int kFailureStatus = 1;
 void ShowModalBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Ok)->setText(OkText());
+    box.button(QMessageBox::Ok)->setText(ToDisplayText(OkText));
     // The box sizes itself to its text; a row as wide as the title keeps the window manager from eliding it.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
         grid->addItem(new QSpacerItem(TitleBarWidth(title), 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
@@ -30,8 +31,8 @@ void ShowModalBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
 } // namespace
 
 std::string QtRuntime::ShowInputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
-                                    const InputBoxExtras& extras) {
-    InputBox box(m_window, ToDisplayText(prompt), ToDisplayText(title), ToDisplayText(defaultText), extras);
+                                    const InputBoxParts& parts) {
+    InputBox box(m_window, ToDisplayText(prompt), ToDisplayText(title), ToDisplayText(defaultText), parts);
     if (box.exec() != QDialog::Accepted) {
         return {};
     }

@@ -14,7 +14,7 @@ public:
     void SetWindow(QWidget* window) { m_window = window; }
 
     std::string ShowInputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
-                             const InputBoxExtras& extras) override;
+                             const InputBoxParts& parts) override;
     void ShowMessageBox(const std::string& prompt, MessageStyle style, const std::string& title) override;
     void EndProgram() override;
     void MinimiseWindow() override;

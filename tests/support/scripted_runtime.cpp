@@ -6,8 +6,8 @@
 namespace testola::testing {
 
 std::string ScriptedRuntime::ShowInputBox(const std::string& prompt, const std::string& title,
-                                          const std::string& defaultText, const InputBoxExtras& extras) {
-    InputBoxes.push_back({prompt, title, defaultText, extras});
+                                          const std::string& defaultText, const InputBoxParts& parts) {
+    InputBoxes.push_back({prompt, title, defaultText, parts});
     // An unscripted input box is a fault in the test, not a cancelled dialog.
     if (m_answers.empty()) {
         throw std::logic_error("input box opened with no scripted answer");

@@ -18,7 +18,7 @@ struct ShownInputBox {
     std::string Prompt;
     std::string Title;
     std::string DefaultText;
-    InputBoxExtras Extras;
+    InputBoxParts Parts;
 };
 
 // A runtime whose dialogs answer from a queue and record what they were asked.
@@ -27,7 +27,7 @@ public:
     void QueueAnswer(std::string text) { m_answers.push_back(std::move(text)); }
 
     std::string ShowInputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
-                             const InputBoxExtras& extras) override;
+                             const InputBoxParts& parts) override;
     void ShowMessageBox(const std::string& prompt, MessageStyle style, const std::string& title) override;
     void EndProgram() override { ++EndCount; }
     void MinimiseWindow() override { ++MinimiseCount; }

@@ -1,6 +1,6 @@
-#include "form1_fixture.h"
 #include "matrix_script.h"
 #include "row_name.h"
+#include "scripted_form1.h"
 
 #include <vector>
 
@@ -14,7 +14,7 @@ const ExampleMatrix kFive{{{3, 7, 1}, {10, 0, 5}, {2, 2, 9}}};
 const ExampleMatrix kFourAndAHalf{{{9, 0, 3}, {3, 3, 3}, {3, 3, 3}}};
 const char* const kFiveText = "\r\n 3 7 1\r\n 10 0 5\r\n 2 2 9";
 
-class Form1Behaviour : public Form1Test {
+class Form1Behaviour : public ScriptedForm1Test {
 protected:
     void ExpectState(WindowState state) {
         const bool examEnabled =
@@ -23,15 +23,15 @@ protected:
         const bool resultEnabled = state == WindowState::Finished || state == WindowState::ResultShown;
         const bool showsMatrix = state == WindowState::ExampleShown || state == WindowState::Answered;
         const char* examTexts = showsMatrix ? "Следующий пример" : "Пройти экзамен";
-        EXPECT_EQ(Button("Command4")->isEnabled(), examEnabled);
-        EXPECT_EQ(Button("Command6")->isEnabled(), answerEnabled);
-        EXPECT_EQ(Button("Command5")->isEnabled(), resultEnabled);
-        EXPECT_EQ(PanelCaption().empty(), !showsMatrix);
-        EXPECT_EQ(Button("Command4")->text().toStdString(), examTexts);
-        EXPECT_EQ(Button("Command4")->toolTip().toStdString(), examTexts);
-        EXPECT_FALSE(Panel()->isEnabled());
-        EXPECT_TRUE(Button("Command1")->isEnabled());
-        EXPECT_TRUE(Button("Command2")->isEnabled());
+        EXPECT_EQ(m_view.IsEnabled("Command4"), examEnabled);
+        EXPECT_EQ(m_view.IsEnabled("Command6"), answerEnabled);
+        EXPECT_EQ(m_view.IsEnabled("Command5"), resultEnabled);
+        EXPECT_EQ(m_view.PanelCaption.empty(), !showsMatrix);
+        EXPECT_EQ(m_view.Caption("Command4"), examTexts);
+        EXPECT_EQ(m_view.Tooltip("Command4"), examTexts);
+        EXPECT_FALSE(m_view.IsEnabled("Command3"));
+        EXPECT_TRUE(m_view.IsEnabled("Command1"));
+        EXPECT_TRUE(m_view.IsEnabled("Command2"));
     }
 
     // Plays one example: shows it and answers it with the given text.
@@ -56,18 +56,18 @@ TEST_F(Form1Behaviour, WalksThroughEveryStateOfTheTable) {
     m_random.QueueRandoms(RandomsForMatrix(kFive));
     Click("Command4");
     ExpectState(WindowState::ExampleShown);
-    EXPECT_EQ(PanelCaption(), kFiveText);
-    EXPECT_EQ(m_form->State().ExampleNumber, 1);
+    EXPECT_EQ(m_view.PanelCaption, kFiveText);
+    EXPECT_EQ(m_form.State().ExampleNumber, 1);
 
     for (int example = 1; example < 8; ++example) {
         m_runtime.QueueAnswer("5");
         Click("Command6");
         ExpectState(WindowState::Answered);
-        EXPECT_EQ(PanelCaption(), kFiveText) << "the answered matrix stays in view";
+        EXPECT_EQ(m_view.PanelCaption, kFiveText) << "the answered matrix stays in view";
         m_random.QueueRandoms(RandomsForMatrix(kFive));
         Click("Command4");
         ExpectState(WindowState::ExampleShown);
-        EXPECT_EQ(m_form->State().ExampleNumber, example + 1);
+        EXPECT_EQ(m_form.State().ExampleNumber, example + 1);
     }
     m_runtime.QueueAnswer("5");
     Click("Command6");
@@ -83,8 +83,8 @@ TEST_F(Form1Behaviour, WalksThroughEveryStateOfTheTable) {
 
     Click("Command4");
     ExpectState(WindowState::ExampleShown);
-    EXPECT_EQ(m_form->State().ExampleNumber, 1);
-    EXPECT_EQ(m_form->State().Score, 0);
+    EXPECT_EQ(m_form.State().ExampleNumber, 1);
+    EXPECT_EQ(m_form.State().Score, 0);
 }
 
 TEST_F(Form1Behaviour, AsksForTheAnswerWithItsPromptTitleAndZeroDefault) {
@@ -130,27 +130,27 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Form1Behaviour, ACancelledAnswerCountsAsZeroAndUsesUpTheExample) {
     PlayExample(kFive, "");
-    EXPECT_EQ(m_form->State().UserAnswer, 0.0);
-    EXPECT_EQ(m_form->State().Score, 0);
+    EXPECT_EQ(m_form.State().UserAnswer, 0.0);
+    EXPECT_EQ(m_form.State().Score, 0);
     ExpectState(WindowState::Answered);
     PlayExample(ExampleMatrix{}, "");
-    EXPECT_EQ(m_form->State().Score, 2) << "zero is right for a matrix of zeros";
+    EXPECT_EQ(m_form.State().Score, 2) << "zero is right for a matrix of zeros";
 }
 
 TEST_F(Form1Behaviour, ACommaEndsTheNumberSoFourCommaFiveIsWrongWhereFourPointFiveIsNeeded) {
     PlayExample(kFourAndAHalf, "4,5");
-    EXPECT_EQ(m_form->State().Score, 0);
+    EXPECT_EQ(m_form.State().Score, 0);
     PlayExample(kFourAndAHalf, "4.5");
-    EXPECT_EQ(m_form->State().Score, 2);
+    EXPECT_EQ(m_form.State().Score, 2);
 }
 
 TEST_F(Form1Behaviour, ASecondExamAfterTheVerdictStartsAfresh) {
     PlayExam(8);
     m_random.QueueRandoms(RandomsForMatrix(kFive));
     Click("Command4");
-    EXPECT_EQ(m_form->State().ExampleNumber, 1);
-    EXPECT_EQ(m_form->State().Score, 0);
-    EXPECT_FALSE(Button("Command5")->isEnabled());
+    EXPECT_EQ(m_form.State().ExampleNumber, 1);
+    EXPECT_EQ(m_form.State().Score, 0);
+    EXPECT_FALSE(m_view.IsEnabled("Command5"));
     PlayExam(0);
     ASSERT_EQ(m_runtime.Messages.size(), 2u);
     EXPECT_EQ(m_runtime.Messages[1].Title, "Тестирование не пройдено");
@@ -159,7 +159,7 @@ TEST_F(Form1Behaviour, ASecondExamAfterTheVerdictStartsAfresh) {
 TEST_F(Form1Behaviour, ClicksOnDisabledButtonsDoNothing) {
     Click("Command6");
     Click("Command5");
-    QTest::mouseClick(Panel(), Qt::LeftButton);
+    Click("Command3");
     EXPECT_TRUE(m_runtime.InputBoxes.empty());
     EXPECT_TRUE(m_runtime.Messages.empty());
     ExpectState(WindowState::Start);
@@ -174,26 +174,26 @@ TEST_F(Form1Behaviour, ClicksOnDisabledButtonsDoNothing) {
 
 TEST_F(Form1Behaviour, TheExamButtonStartsANewExamOnlyWhenCaptionAndTooltipMatchExactly) {
     PlayExam(8);
-    Button("Command4")->setToolTip(QStringLiteral("пройти экзамен"));
+    m_view.SetTooltip("Command4", "пройти экзамен");
     Click("Command4");
-    EXPECT_EQ(m_form->State().ExampleNumber, 9) << "the texts differ in case, so the exam goes on";
-    EXPECT_EQ(m_form->State().Score, 16);
+    EXPECT_EQ(m_form.State().ExampleNumber, 9) << "the texts differ in case, so the exam goes on";
+    EXPECT_EQ(m_form.State().Score, 16);
 }
 
 TEST_F(Form1Behaviour, MinimisingInTheMiddleOfAnExampleChangesNothing) {
     PlayExample(kFive, "5");
     m_random.QueueRandoms(RandomsForMatrix(kFourAndAHalf));
     Click("Command4");
-    const ExamState before = m_form->State();
+    const ExamState before = m_form.State();
 
     Click("Command2");
 
     EXPECT_EQ(m_runtime.MinimiseCount, 1);
     ExpectState(WindowState::ExampleShown);
-    EXPECT_EQ(m_form->State().ExampleNumber, before.ExampleNumber);
-    EXPECT_EQ(m_form->State().Score, before.Score);
-    EXPECT_EQ(m_form->State().MatrixText, before.MatrixText);
-    EXPECT_EQ(PanelCaption(), before.MatrixText);
+    EXPECT_EQ(m_form.State().ExampleNumber, before.ExampleNumber);
+    EXPECT_EQ(m_form.State().Score, before.Score);
+    EXPECT_EQ(m_form.State().MatrixText, before.MatrixText);
+    EXPECT_EQ(m_view.PanelCaption, before.MatrixText);
 }
 
 TEST_F(Form1Behaviour, TheExitButtonEndsTheProgram) {
@@ -202,7 +202,7 @@ TEST_F(Form1Behaviour, TheExitButtonEndsTheProgram) {
 }
 
 TEST_F(Form1Behaviour, ACloseRequestFromTheDesktopEndsTheProgram) {
-    m_form->close();
+    m_form.RequestClose();
     EXPECT_EQ(m_runtime.EndCount, 1);
 }
 
@@ -224,49 +224,35 @@ TEST_F(Form1Behaviour, AnyOtherFailureInAHandlerIsReportedInRussianToo) {
 }
 
 TEST_F(Form1Behaviour, TheAnswerButtonAndTheAnswerBoxSayTheExampleUntilTheExamEnds) {
-    const auto description = [this] { return Button("Command6")->accessibleDescription().toStdString(); };
+    const auto description = [this] { return m_view.Description("Command6"); };
     const char* const spoken = "Пример 1. Строка 1: 3, 7, 1. Строка 2: 10, 0, 5. Строка 3: 2, 2, 9.";
     EXPECT_EQ(description(), "");
     PlayExample(kFive, "5");
     EXPECT_EQ(description(), spoken);
     ASSERT_EQ(m_runtime.InputBoxes.size(), 1u);
-    EXPECT_EQ(m_runtime.InputBoxes[0].Extras.Example, kFiveText);
-    EXPECT_EQ(m_runtime.InputBoxes[0].Extras.SpokenExample, spoken);
-    EXPECT_EQ(m_runtime.InputBoxes[0].Extras.Hint, "Дробную часть пишите после точки, например: 4.5");
+    EXPECT_EQ(m_runtime.InputBoxes[0].Parts.LinesAbove, (std::vector<std::string>{"3 7 1", "10 0 5", "2 2 9"}));
+    EXPECT_EQ(m_runtime.InputBoxes[0].Parts.FieldDescription, spoken);
+    EXPECT_EQ(m_runtime.InputBoxes[0].Parts.Hint, "Дробную часть пишите после точки, например: 4.5");
 
     for (int example = 2; example <= 8; ++example) {
         PlayExample(kFourAndAHalf, "4");
     }
-    EXPECT_EQ(m_runtime.InputBoxes.back().Extras.SpokenExample,
+    EXPECT_EQ(m_runtime.InputBoxes.back().Parts.FieldDescription,
               "Пример 8. Строка 1: 9, 0, 3. Строка 2: 3, 3, 3. Строка 3: 3, 3, 3.");
     EXPECT_EQ(description(), "");
-}
-
-TEST_F(Form1Behaviour, DraggingTheTitleStripMovesTheWindowButAClickDoesNot) {
-    QWidget* strip = m_form->findChild<QWidget*>(QStringLiteral("Label1"));
-    const QPoint start = m_form->pos();
-    // On the icon, which lets the press through to the strip.
-    QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(12, 12));
-    EXPECT_EQ(m_form->pos(), start);
-
-    QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(100, 10));
-    QTest::mouseMove(strip, QPoint(140, 40));
-    QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(140, 40));
-    EXPECT_EQ(m_form->pos(), start + QPoint(40, 30));
-    ExpectState(WindowState::Start);
 }
 
 TEST_F(Form1Behaviour, FocusFollowsTheButtonEachHandlerEnables) {
     for (int example = 1; example <= 8; ++example) {
         m_random.QueueRandoms(RandomsForMatrix(kFive));
         Click("Command4");
-        EXPECT_EQ(m_form->focusWidget(), Button("Command6"));
+        EXPECT_EQ(m_view.Focus(), "Command6");
         m_runtime.QueueAnswer("5");
         Click("Command6");
-        EXPECT_EQ(m_form->focusWidget(), Button(example < 8 ? "Command4" : "Command5"));
+        EXPECT_EQ(m_view.Focus(), example < 8 ? "Command4" : "Command5");
     }
     Click("Command5");
-    EXPECT_EQ(m_form->focusWidget(), Button("Command4"));
+    EXPECT_EQ(m_view.Focus(), "Command4");
 }
 
 } // namespace

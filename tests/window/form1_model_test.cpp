@@ -1,9 +1,9 @@
 // Random walks through the window, checked after every step against a reference model of the exam written as
 // the window's state table. The steps include clicks on disabled buttons, Enter with the focus anywhere,
-// minimising and every kind of answer text.
+// minimising, the desktop's close request and every kind of answer text.
 
-#include "form1_fixture.h"
 #include "matrix_script.h"
+#include "scripted_form1.h"
 
 #include <cmath>
 #include <limits>
@@ -124,7 +124,7 @@ struct ExamModel {
     }
 };
 
-class Form1Model : public Form1Test, public ::testing::WithParamInterface<unsigned> {
+class Form1Model : public ScriptedForm1Test, public ::testing::WithParamInterface<unsigned> {
 protected:
     ExampleMatrix RandomMatrix() {
         ExampleMatrix matrix{};
@@ -193,31 +193,32 @@ protected:
                 m_model.Focus = button;
             }
             PressInModel(button);
-            Click(button.c_str());
+            Click(button);
             break;
         case 2: // Enter, with the focus on some enabled button or on none
             if (std::uniform_int_distribution<int>(0, 3)(m_walk) == 0) {
-                if (QWidget* focused = m_form->focusWidget()) {
-                    focused->clearFocus();
-                }
+                m_view.ClearFocus();
                 m_model.Focus.clear();
             } else if (m_model.Enabled(button)) {
-                Button(button.c_str())->setFocus();
+                m_view.SetFocus(button);
                 m_model.Focus = button;
             }
             PressInModel(m_model.Focus.empty() ? "Command4" : m_model.Focus);
-            PressKey(std::uniform_int_distribution<int>(0, 1)(m_walk) == 0 ? Qt::Key_Return : Qt::Key_Enter);
+            PressKey(Form1Key::Enter);
             break;
         case 3:
             PressInModel("Command1");
-            PressKey(Qt::Key_Escape);
+            PressKey(Form1Key::Escape);
             break;
-        case 4: // minimised and restored by the desktop
-            m_form->showMinimized();
-            m_form->showNormal();
+        case 4: // the desktop asks the window to close
+            ++m_model.Ends;
+            m_form.RequestClose();
             break;
-        default: // a key the window does not use
-            PressKey(Qt::Key_A);
+        default: // Space, which presses the focused button, if any
+            if (!m_model.Focus.empty()) {
+                PressInModel(m_model.Focus);
+                m_form.Press(m_view.Focus());
+            }
             break;
         }
     }
@@ -225,20 +226,19 @@ protected:
     void ExpectWindowMatchesModel(int step) {
         SCOPED_TRACE("step " + std::to_string(step));
         for (const char* button : kButtons) {
-            ASSERT_EQ(Button(button)->isEnabled(), m_model.Enabled(button)) << button;
+            ASSERT_EQ(m_view.IsEnabled(button), m_model.Enabled(button)) << button;
         }
-        ASSERT_EQ(Button("Command4")->text().toStdString(), m_model.ExamButtonText());
-        ASSERT_EQ(Button("Command4")->toolTip().toStdString(), m_model.ExamButtonText());
-        ASSERT_EQ(Button("Command6")->text().toStdString(), "Ответ");
-        ASSERT_EQ(Button("Command5")->text().toStdString(), "Получить результат");
-        ASSERT_EQ(PanelCaption(), m_model.MatrixText);
+        ASSERT_EQ(m_view.Caption("Command4"), m_model.ExamButtonText());
+        ASSERT_EQ(m_view.Tooltip("Command4"), m_model.ExamButtonText());
+        ASSERT_EQ(m_view.Caption("Command6"), "Ответ");
+        ASSERT_EQ(m_view.Caption("Command5"), "Получить результат");
+        ASSERT_EQ(m_view.PanelCaption, m_model.MatrixText);
         // The answer button says the example from the moment it is shown until the exam ends.
-        ASSERT_EQ(Button("Command6")->accessibleDescription().isEmpty(), m_model.MatrixText.empty());
-        QWidget* focused = m_form->focusWidget();
-        ASSERT_EQ(focused != nullptr ? focused->objectName().toStdString() : std::string(), m_model.Focus);
+        ASSERT_EQ(m_view.Description("Command6").empty(), m_model.MatrixText.empty());
+        ASSERT_EQ(m_view.Focus(), m_model.Focus);
 
-        ASSERT_EQ(m_form->State().ExampleNumber, m_model.ExampleNumber);
-        ASSERT_EQ(m_form->State().Score, m_model.Score);
+        ASSERT_EQ(m_form.State().ExampleNumber, m_model.ExampleNumber);
+        ASSERT_EQ(m_form.State().Score, m_model.Score);
         ASSERT_TRUE(m_model.Score % 2 == 0 && m_model.Score >= 0 && m_model.Score <= 16);
         ASSERT_GE(m_model.ExampleNumber, 0);
         ASSERT_LE(m_model.ExampleNumber, 8);

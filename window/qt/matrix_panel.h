@@ -5,7 +5,7 @@
 namespace testola {
 
 // The large disabled button that shows the matrix. Its caption keeps the CR LF breaks exactly as set; it is
-// drawn as centred lines, the block of lines centred vertically, in a dark enough colour to read every number.
+// drawn as centred lines, the block of lines centred vertically, in the colours the window gives it.
 class MatrixPanel : public QPushButton {
 public:
     explicit MatrixPanel(QWidget* parent);

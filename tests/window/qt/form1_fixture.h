@@ -1,7 +1,7 @@
 #pragma once
 
-#include "form1.h"
 #include "matrix_panel.h"
+#include "qt_form1.h"
 #include "qt_printing.h"
 #include "scripted_random.h"
 #include "scripted_runtime.h"
@@ -15,11 +15,11 @@
 
 namespace testola::testing {
 
-// The window built with a scripted runtime and shown offscreen, its controls found by their object names.
+// The Qt window built with a scripted runtime and shown offscreen, its controls found by their object names.
 class Form1Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_form = std::make_unique<Form1>(m_runtime, m_random);
+        m_form = std::make_unique<QtForm1>(m_runtime, m_random);
         m_form->show();
         m_form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_form.get()));
@@ -51,7 +51,7 @@ protected:
 
     ScriptedRuntime m_runtime;
     ScriptedRandom m_random;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<QtForm1> m_form;
 };
 
 } // namespace testola::testing

@@ -5,8 +5,9 @@
 
 namespace testola {
 
-// The window's own title strip. A press and drag on it moves the window: through the window system where it
-// can (the only way on Wayland, and the way that snaps to screen edges), or else by following the pointer.
+// The window's own title strip. A press and drag on it moves the window, the point pressed staying under the
+// pointer: through the window system where it can (the only way on Wayland, and the way that snaps to screen
+// edges), handed over at the press itself, or else by following the pointer once it has moved the drag distance.
 // A click without movement does nothing.
 class TitleStrip : public QLabel {
 public:

@@ -1,4 +1,5 @@
 #include "form1_fixture.h"
+#include "pixel_checks.h"
 #include "row_name.h"
 
 #include <QAccessible>
@@ -123,19 +124,6 @@ TEST_F(Form1Test, FourMatrixLinesFitTheBandBetweenTheButtonRows) {
     EXPECT_LE(4 * QFontMetrics(Panel()->font()).lineSpacing(), band);
 }
 
-double RelativeLuminance(const QColor& colour) {
-    const auto channel = [](double value) {
-        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
-}
-
-double ContrastRatio(const QColor& first, const QColor& second) {
-    const double lighter = std::max(RelativeLuminance(first), RelativeLuminance(second));
-    const double darker = std::min(RelativeLuminance(first), RelativeLuminance(second));
-    return (lighter + 0.05) / (darker + 0.05);
-}
-
 TEST_F(Form1Test, TitleAndMatrixTextsAreLegibleAgainstTheirBackgrounds) {
     const QPalette strip = m_form->findChild<QLabel*>(QStringLiteral("Label1"))->palette();
     EXPECT_GE(ContrastRatio(strip.color(QPalette::WindowText), strip.color(QPalette::Window)), 4.5);
@@ -163,18 +151,126 @@ TEST_F(Form1Test, IsAWindowToAssistiveTechnologyNamedByItsCaptionAndDescribedByI
     EXPECT_EQ(window->text(QAccessible::Description).toStdString(), "Вступительный экзамен");
 }
 
+// A desktop's palette, set on the application as a platform theme sets it, for as long as it lives.
+class DesktopPalette {
+public:
+    explicit DesktopPalette(const QPalette& palette) : m_before(QApplication::palette()) {
+        QApplication::setPalette(palette);
+    }
+    ~DesktopPalette() { QApplication::setPalette(m_before); }
+    DesktopPalette(const DesktopPalette&) = delete;
+    DesktopPalette& operator=(const DesktopPalette&) = delete;
+
+private:
+    QPalette m_before;
+};
+
+struct PaletteCase : NamedRow {
+    // Qt's own palette where these are invalid.
+    QColor button, window, highlight, highlightedText;
+    // The strip's colour where the desktop's is expected as it is; 0 where it must change to be readable.
+    QRgb strip;
+};
+
+class Form1InPalette : public Form1Test, public ::testing::WithParamInterface<PaletteCase> {};
+
+TEST_P(Form1InPalette, ShowsTheMatrixAtSevenToOneEveryTextAtFourAndAHalfAndEveryButtonApartAtThree) {
+    const PaletteCase& row = GetParam();
+    QPalette desktop = QApplication::palette();
+    if (row.button.isValid()) {
+        desktop = QPalette(row.button, row.window);
+        desktop.setColor(QPalette::Highlight, row.highlight);
+        desktop.setColor(QPalette::HighlightedText, row.highlightedText);
+    }
+    const DesktopPalette shown(desktop);
+    Panel()->SetCaption(QStringLiteral("\r\n 10 7 10\r\n 4 10 8\r\n 10 1 10"));
+    const QImage window = m_form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    const QRect band(QPoint(0, Button("Command4")->geometry().bottom() + 1),
+                     QPoint(m_form->width() - 1, Button("Command5")->geometry().top() - 1));
+    EXPECT_GE(TextContrastIn(window, band), 7.0) << "the matrix";
+    const QRect strip = Control("Label1")->geometry();
+    const QRect title(QPoint(Control("Image1")->geometry().right() + 1, strip.top()),
+                      QPoint(Button("Command2")->geometry().left() - 1, strip.bottom()));
+    EXPECT_GE(TextContrastIn(window, title), 4.5) << "the title";
+    if (row.strip != 0) {
+        EXPECT_EQ(window.pixel(title.topRight()), row.strip);
+    }
+
+    for (const char* name : {"Command1", "Command2", "Command4", "Command5", "Command6"}) {
+        const QRect box = Button(name)->geometry();
+        // Inside the edge and the focus ring, whether the button is enabled or not.
+        EXPECT_GE(TextContrastIn(window, box.adjusted(2, 2, -2, -2)), 4.5) << name;
+        const QColor around(window.pixel(box.left() - 1, box.center().y()));
+        const QColor edge(window.pixel(box.left(), box.center().y()));
+        const QColor face(window.pixel(box.left() + 3, box.center().y()));
+        EXPECT_GE(std::max(ContrastRatio(edge, around), ContrastRatio(face, around)), 3.0) << name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, Form1InPalette,
+    ::testing::Values(PaletteCase{"QtsOwn", {}, {}, {}, {}, 0xFF000080},
+                      // A light desktop whose white selection text stands at 2.6:1 on its light blue.
+                      PaletteCase{"Light", QColor(0xEFF0F1), QColor(0xEFF0F1), QColor(0x3DAEE9), Qt::white, 0},
+                      PaletteCase{"Dark", QColor(0x424245), QColor(0x222020), QColor(0x12608A), QColor(0xF9F9F9),
+                                  0xFF12608A},
+                      PaletteCase{"WhiteOnBlack", Qt::black, Qt::black, Qt::white, Qt::black, 0xFFFFFFFF},
+                      // No text colour reaches 7:1 on a mid grey face: the face itself must give way.
+                      PaletteCase{"MidGrey", QColor(0x808080), QColor(0x808080), QColor(0x808080), Qt::white, 0}),
+    RowName());
+
+struct FontScaleCase : NamedRow {
+    double desktopPoints;
+    QSize size;
+    double windowPoints;
+};
+
+class Form1FontScale : public ::testing::TestWithParam<FontScaleCase> {};
+
+TEST_P(Form1FontScale, ALargerDesktopFontScalesTheWholeWindowAndASmallerOneLeavesItAsDesigned) {
+    const QFont before = QApplication::font();
+    QFont desktop = before;
+    desktop.setPointSizeF(GetParam().desktopPoints);
+    QApplication::setFont(desktop);
+    ScriptedRuntime runtime;
+    ScriptedRandom random;
+    QtForm1 form(runtime, random);
+    QApplication::setFont(before);
+
+    EXPECT_EQ(form.size(), GetParam().size);
+    EXPECT_DOUBLE_EQ(form.font().pointSizeF(), GetParam().windowPoints);
+    // Every control in proportion: the exam button is (8, 40, 145 x 17) as designed.
+    const double scale = form.width() / 313.0;
+    const QRect exam = form.findChild<QWidget*>(QStringLiteral("Command4"))->geometry();
+    const QRect expected(QPoint(std::lround(8 * scale), std::lround(40 * scale)),
+                         QPoint(std::lround(153 * scale) - 1, std::lround(57 * scale) - 1));
+    EXPECT_EQ(exam, expected);
+    EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("Image1"))->width(),
+              std::lround(25 * scale) - std::lround(8 * scale));
+    const int band = form.findChild<QWidget*>(QStringLiteral("Command5"))->geometry().top() - exam.bottom() - 1;
+    EXPECT_LE(4 * QFontMetrics(form.font()).lineSpacing(), band);
+}
+
+INSTANTIATE_TEST_SUITE_P(DesktopFonts, Form1FontScale,
+                         ::testing::Values(FontScaleCase{"TwiceQtsDefault", 18.0, {626, 274}, 16.5},
+                                           FontScaleCase{"AThirdLarger", 12.0, {417, 183}, 11.0},
+                                           FontScaleCase{"SmallerThanQtsDefault", 6.0, {313, 137}, 8.25}),
+                         RowName());
+
 class Form1FocusMark : public ::testing::TestWithParam<const char*> {};
 
 // A window that was never activated, as at its first frame: the mark must not wait for the window system.
-TEST_P(Form1FocusMark, IsADottedRectangleOfAtLeastThreeToOneContrastAgainstTheButtonFace) {
+TEST_P(Form1FocusMark, IsARingOfAtLeastThreeToOneContrastAgainstTheButtonFaceClearOfTheCaption) {
     ScriptedRuntime runtime;
     ScriptedRandom random;
-    Form1 form(runtime, random);
+    QtForm1 form(runtime, random);
     const std::string name = GetParam();
     auto* button = form.findChild<QPushButton*>(QString::fromStdString(name));
     button->setEnabled(true);
+    auto* other = form.findChild<QPushButton*>(QString::fromLatin1(name == "Command1" ? "Command2" : "Command1"));
     const QImage atStart = button->grab().toImage();
-    form.findChild<QPushButton*>(QString::fromLatin1(name == "Command1" ? "Command2" : "Command1"))->setFocus();
+    other->setFocus();
     const QImage plain = button->grab().toImage();
     button->setFocus();
     ASSERT_EQ(form.focusWidget(), button);
@@ -193,6 +289,10 @@ TEST_P(Form1FocusMark, IsADottedRectangleOfAtLeastThreeToOneContrastAgainstTheBu
     }
     // Even on the 17-pixel buttons, a dotted outline around the caption has some twenty dots.
     EXPECT_GE(markPixels, 20);
+
+    const MarkAndCaption pixels = MarkAndCaptionPixels(button, other);
+    EXPECT_GT(pixels.captionPixels, 0);
+    EXPECT_EQ(pixels.shared, 0) << "the mark runs into the caption";
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, Form1FocusMark,

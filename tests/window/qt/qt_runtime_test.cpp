@@ -1,6 +1,6 @@
 #include "application_setup.h"
-#include "form1.h"
 #include "modal_helper.h"
+#include "qt_form1.h"
 #include "qt_printing.h"
 #include "qt_runtime.h"
 #include "random_sequence.h"
@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <algorithm>
 #include <gtest/gtest-spi.h>
@@ -60,7 +61,7 @@ int TitleBarNeeds(const QString& title) {
     return QFontMetrics(font).horizontalAdvance(title) + 100;
 }
 
-const InputBoxExtras kExtras{"\r\n 9 0 3\r\n 3 3 3\r\n 3 3 3", "Пример 2. Строка 1: 9, 0, 3.", "после точки"};
+const InputBoxParts kExtras{{"9 0 3", "3 3 3", "3 3 3"}, "Пример 2. Строка 1: 9, 0, 3.", "после точки"};
 
 TEST_F(RealDialogs, InputBoxOffersZeroSelectedAndReturnsWhatWasTyped) {
     QString title;
@@ -203,13 +204,13 @@ template <class RandomType = RandomSequence> struct ShownProgram {
     }
     QtRuntime runtime;
     RandomType random;
-    Form1 form{runtime, random};
+    QtForm1 form{runtime, random};
 };
 
 // The program itself, with its real dialogs, taken through a whole exam by keyboard alone.
 TEST(RealProgram, AWholeExamByKeyboardWithTheRealDialogs) {
     ShownProgram<> program;
-    Form1& form = program.form;
+    QtForm1& form = program.form;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const auto press = [&form](Qt::Key key) {
         QTest::keyClick(form.focusWidget() != nullptr ? form.focusWidget() : &form, key);
@@ -230,6 +231,47 @@ TEST(RealProgram, AWholeExamByKeyboardWithTheRealDialogs) {
     const auto verdict = CaptureNextMessageBox();
     press(Qt::Key_Return);
     EXPECT_EQ(verdict->text.toStdString(), "Вы имеете право поступить на дневное отделение\n\nНабрано баллов: 16");
+
+    // What the window shows once the box has closed, read from its backing store rather than painted anew: the
+    // focus ring, just inside a button's edge, on the exam button alone.
+    QTest::qWait(50);
+    const QImage shown = form.screen()->grabWindow(form.winId()).toImage();
+    QStringList marked;
+    for (const char* name : {"Command1", "Command2", "Command4", "Command5", "Command6"}) {
+        const QRect box = form.findChild<QPushButton*>(QString::fromLatin1(name))->geometry();
+        if (shown.pixel(box.left() + 1, box.center().y()) != shown.pixel(box.left() + 2, box.center().y())) {
+            marked << QString::fromLatin1(name);
+        }
+    }
+    EXPECT_EQ(marked, QStringList{QStringLiteral("Command4")});
+}
+
+// A larger desktop font enlarges the window by its ratio to Qt's 9 points; the boxes take the font itself, not
+// the window's.
+TEST(RealProgram, TheDialogsFollowTheDesktopsFontAsTheWindowDoes) {
+    const QFont before = QApplication::font();
+    QFont desktop = before;
+    desktop.setPointSizeF(13.5);
+    QApplication::setFont(desktop);
+    double prompt = 0;
+    double message = 0;
+    {
+        ShownProgram<> program;
+        EXPECT_DOUBLE_EQ(program.form.font().pointSizeF(), 8.25 * 1.5);
+        OnNextModal([&prompt](QWidget* modal) {
+            prompt = modal->findChild<QLabel*>(QStringLiteral("prompt"))->font().pointSizeF();
+            modal->close();
+        });
+        program.runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0", kExtras);
+        OnNextModal([&message](QWidget* modal) {
+            message = modal->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->font().pointSizeF();
+            modal->close();
+        });
+        program.runtime.ShowMessageBox("Набрано баллов: 16", MessageStyle::Plain, "Тестирование успешно пройдено");
+    }
+    QApplication::setFont(before);
+    EXPECT_DOUBLE_EQ(prompt, 13.5);
+    EXPECT_DOUBLE_EQ(message, 13.5);
 }
 
 // Random numbers that fail, to see the real report and the real end of the program.
@@ -240,7 +282,7 @@ public:
 
 TEST(RealProgram, AFailureIsReportedAndEndsTheProgramWithAFailureStatus) {
     ShownProgram<FailingRandom> program;
-    Form1& form = program.form;
+    QtForm1& form = program.form;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
 
     const auto shown = CaptureNextMessageBox();
@@ -258,7 +300,7 @@ TEST(RealProgram, AFailureIsReportedAndEndsTheProgramWithAFailureStatus) {
 
 TEST(RealProgram, TheExitButtonEndsTheEventLoopWithSuccess) {
     ShownProgram<> program;
-    Form1& form = program.form;
+    QtForm1& form = program.form;
     QTimer::singleShot(0, &form, [&form] { form.findChild<QPushButton*>(QStringLiteral("Command1"))->click(); });
     EXPECT_EQ(RunEventLoop(), 0);
     EXPECT_FALSE(form.isVisible());

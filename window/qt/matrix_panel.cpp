@@ -1,20 +1,14 @@
 #include "matrix_panel.h"
 
-#include "form1_layout.h"
+#include "qt_layout.h"
 
-#include <QStyleOptionButton>
-#include <QStylePainter>
+#include <QPainter>
 
 namespace testola {
 
 MatrixPanel::MatrixPanel(QWidget* parent) : QPushButton(parent) {
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(QStringLiteral("Пример"));
-    QPalette panelPalette = palette();
-    const QColor text = ToColour(PanelTextColour);
-    panelPalette.setColor(QPalette::Disabled, QPalette::ButtonText, text);
-    panelPalette.setColor(QPalette::Disabled, QPalette::WindowText, text);
-    setPalette(panelPalette);
+    setAccessibleName(ToQString(PanelName));
 }
 
 void MatrixPanel::SetCaption(const QString& caption) {
@@ -29,11 +23,9 @@ QString MatrixPanel::DisplayedText() const {
 }
 
 void MatrixPanel::paintEvent(QPaintEvent*) {
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    // Flat, in the face the buttons over it share, so that the text's contrast is the one its colours have.
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Button));
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.drawText(rect(), Qt::AlignCenter, DisplayedText());
 }

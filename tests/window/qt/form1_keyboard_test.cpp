@@ -95,5 +95,37 @@ TEST_F(Form1Test, SpaceAlsoPressesTheFocusedButton) {
     EXPECT_EQ(m_form->State().ExampleNumber, 1);
 }
 
+TEST_F(Form1Test, ACloseRequestFromTheDesktopEndsTheProgram) {
+    m_form->close();
+    EXPECT_EQ(m_runtime.EndCount, 1);
+}
+
+TEST_F(Form1Test, MinimisedAndRestoredByTheDesktopTheWindowKeepsItsExampleAndFocus) {
+    m_random.QueueRandoms(RandomsForMatrix(kFourAndAHalf));
+    PressKey(Qt::Key_Return);
+    m_form->showMinimized();
+    m_form->showNormal();
+    EXPECT_EQ(m_form->focusWidget(), Button("Command6"));
+    EXPECT_EQ(m_form->State().ExampleNumber, 1);
+    EXPECT_EQ(m_runtime.MinimiseCount, 0);
+}
+
+TEST_F(Form1Test, DraggingTheTitleStripMovesTheWindowButAClickDoesNot) {
+    QWidget* strip = m_form->findChild<QWidget*>(QStringLiteral("Label1"));
+    const QPoint start = m_form->pos();
+    // On the icon, which lets the press through to the strip.
+    QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(12, 12));
+    EXPECT_EQ(m_form->pos(), start);
+
+    QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(100, 10));
+    QTest::mouseMove(strip, QPoint(140, 40));
+    QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(140, 40));
+    EXPECT_EQ(m_form->pos(), start + QPoint(40, 30));
+    // Nothing was pressed on the way.
+    EXPECT_TRUE(Button("Command4")->isEnabled());
+    EXPECT_EQ(m_form->State().ExampleNumber, 0);
+    EXPECT_EQ(m_runtime.MinimiseCount + m_runtime.EndCount, 0);
+}
+
 } // namespace
 } // namespace testola::testing

@@ -1,5 +1,5 @@
 #include "application_setup.h"
-#include "form1.h"
+#include "qt_form1.h"
 #include "qt_runtime.h"
 #include "random_sequence.h"
 
@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
 
     testola::QtRuntime runtime;
     testola::RandomSequence random;
-    testola::Form1 form(runtime, random);
+    testola::QtForm1 form(runtime, random);
     runtime.SetWindow(&form);
     form.show();
     return QApplication::exec();

@@ -2,6 +2,7 @@
 // twice as many device pixels, and the icon drawn from an image fine enough for them.
 #include "application_setup.h"
 #include "form1_fixture.h"
+#include "pixel_checks.h"
 #include "row_name.h"
 
 #include <QIcon>
@@ -63,6 +64,25 @@ INSTANTIATE_TEST_SUITE_P(
                       ControlCase{"Command2", {264, 8, 17, 17}}, ControlCase{"Command1", {288, 8, 17, 17}},
                       ControlCase{"Image1", {8, 8, 17, 17}}, ControlCase{"Label1", {4, 4, 305, 25}}),
     RowName());
+
+class HighDpiFocusMark : public HighDpiForm, public ::testing::WithParamInterface<const char*> {};
+
+// At twice the density the glyphs are drawn anew, a little larger: the underscore of "_" reaches further down.
+TEST_P(HighDpiFocusMark, KeepsClearOfTheCaption) {
+    QPushButton* button = Button(GetParam());
+    button->setEnabled(true);
+    const MarkAndCaption pixels =
+        MarkAndCaptionPixels(button, Button(std::string(GetParam()) == "Command1" ? "Command2" : "Command1"));
+    // A ring one logical pixel wide just inside the edge of the 17-pixel buttons: some (15 x 15 - 13 x 13) x 4 =
+    // 224 device pixels, so that the ring stays whole when a compositor scales the window down.
+    EXPECT_GE(pixels.markPixels, 200);
+    EXPECT_GT(pixels.captionPixels, 0);
+    EXPECT_EQ(pixels.shared, 0) << "the mark runs into the caption";
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, HighDpiFocusMark,
+                         ::testing::Values("Command1", "Command2", "Command4", "Command5", "Command6"),
+                         [](const ::testing::TestParamInfo<const char*>& row) { return std::string(row.param); });
 
 TEST_F(HighDpiForm, PaintsTheTitleStripOverTwiceItsBox) {
     // The strip is Label1 at (4, 4, 305 x 25): navy right up to its doubled edges and grey just beyond them.

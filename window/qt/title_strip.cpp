@@ -8,9 +8,16 @@ namespace testola {
 
 void TitleStrip::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        m_drag = Drag::Pressed;
-        m_pressedAt = event->globalPosition().toPoint();
-        m_windowAtPress = window()->pos();
+        // Started later, at the drag distance, the window system's move would take the window from where the
+        // pointer is then, and the window would lag behind by that first stretch.
+        QWindow* handle = window()->windowHandle();
+        if (handle != nullptr && handle->startSystemMove()) {
+            m_drag = Drag::None;
+        } else {
+            m_drag = Drag::Pressed;
+            m_pressedAt = event->globalPosition().toPoint();
+            m_windowAtPress = window()->pos();
+        }
     }
     QLabel::mousePressEvent(event);
 }
@@ -18,12 +25,6 @@ void TitleStrip::mousePressEvent(QMouseEvent* event) {
 void TitleStrip::mouseMoveEvent(QMouseEvent* event) {
     const QPoint moved = event->globalPosition().toPoint() - m_pressedAt;
     if (m_drag == Drag::Pressed && moved.manhattanLength() >= QApplication::startDragDistance()) {
-        QWindow* handle = window()->windowHandle();
-        if (handle != nullptr && handle->startSystemMove()) {
-            // The window system has the pointer now and moves the window until the button is released.
-            m_drag = Drag::None;
-            return;
-        }
         m_drag = Drag::FollowingPointer;
     }
     if (m_drag == Drag::FollowingPointer) {

@@ -1,6 +1,6 @@
 #include "application_setup.h"
 
-#include "form1_layout.h"
+#include "qt_layout.h"
 
 #include <QApplication>
 #include <QFont>
@@ -12,6 +12,9 @@
 namespace testola {
 
 namespace {
+
+// The designed family has no Linux counterpart, so it is mapped to one that has Cyrillic.
+constexpr std::string_view SubstituteFontFamily = "DejaVu Sans";
 
 // Qt's own texts (the text field's context menu, for one) in Russian like the rest of the program, whatever the
 // user's locale. Without the translation installed they stay English, and the program runs all the same.

@@ -1,0 +1,44 @@
+#include "qt_layout.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontInfo>
+#include <algorithm>
+#include <cmath>
+
+namespace testola {
+
+namespace {
+
+// The size of Qt's general font where the desktop names none, as on a bare X11 or Wayland session.
+constexpr double kQtDefaultPoints = 9.0;
+
+int ScaledPixels(int twips, double scale) {
+    return static_cast<int>(std::lround(twips * scale / TwipsPerPixel));
+}
+
+} // namespace
+
+double DesktopFontScale() {
+    const QFont general = QApplication::font();
+    // A desktop may give its font in pixels; QFontInfo turns them into points.
+    const double points = general.pointSizeF() > 0 ? general.pointSizeF() : QFontInfo(general).pointSizeF();
+    return std::max(1.0, points / kQtDefaultPoints);
+}
+
+QRect ToPixels(const TwipsRect& twips, double scale) {
+    const int left = ScaledPixels(twips.Left, scale);
+    const int top = ScaledPixels(twips.Top, scale);
+    return {left, top, ScaledPixels(twips.Left + twips.Width, scale) - left,
+            ScaledPixels(twips.Top + twips.Height, scale) - top};
+}
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor ToColour(unsigned rgb) {
+    return QColor(static_cast<QRgb>(rgb));
+}
+
+} // namespace testola

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "form1_layout.h"
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <string_view>
+
+namespace testola {
+
+// How many times larger than designed the window is laid out: the desktop's general font (the application's)
+// over Qt's own default of 9 points, where the user has chosen a larger one; never below 1. Qt's high-DPI
+// scaling comes on top of it.
+double DesktopFontScale();
+
+// The layout's twips in Qt's logical pixels at that scale, each edge rounded to a pixel.
+QRect ToPixels(const TwipsRect& twips, double scale = 1.0);
+
+// The layout's texts are UTF-8 and its colours 0xRRGGBB; these bring them into Qt.
+QString ToQString(std::string_view text);
+QColor ToColour(unsigned rgb);
+
+} // namespace testola
