@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # The deeper checks, run after scripts/test.sh: the code's formatting, every test under the sanitizers, a minute
 # of fuzzing TextToDouble, valgrind over the toolkit-free tests, the program on Wayland, the engine benchmarks and
-# the Windows builds under Wine (scripts/windows.sh).
+# the Windows builds under Wine (scripts/windows.sh) and the Debian package.
 # Fails on the first problem.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-scripts/ensure-packages.sh "${test_packages[@]}" "${check_packages[@]}"
+scripts/ensure-packages.sh "${test_packages[@]}" "${check_packages[@]}" "${debian_packages[@]}"
 
 section() {
     printf '\n==== %s ====\n' "$*"
@@ -15,7 +15,7 @@ section() {
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-section "1/7 Formatting: every C++ file as clang-format writes it"
+section "1/8 Formatting: every C++ file as clang-format writes it"
 mapfile -t sources < <(git ls-files '*.cpp' '*.h')
 if ! clang-format --dry-run --Werror "${sources[@]}"; then
     echo "FAILED: the files above differ from what clang-format makes of them (.clang-format). To fix them:" >&2
@@ -24,12 +24,12 @@ if ! clang-format --dry-run --Werror "${sources[@]}"; then
 fi
 echo "All ${#sources[@]} C++ files are formatted."
 
-section "2/7 Every test under AddressSanitizer and UndefinedBehaviorSanitizer"
+section "2/8 Every test under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
 
-section "3/7 Fuzzing TextToDouble for 60 seconds"
+section "3/8 Fuzzing TextToDouble for 60 seconds"
 cmake -S fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build build/fuzz
 # Fuzz from a copy, so that the inputs found here never grow the checked-in corpus.
@@ -48,7 +48,7 @@ if ! build/fuzz/text_to_double_fuzzer -max_len=4096 -max_total_time=60 -timeout=
 fi
 grep -E '^Done|stat::number_of_executed_units|stat::peak_rss_mb' "$scratch/fuzz.log"
 
-section "4/7 valgrind memcheck over the engine and runtime tests"
+section "4/8 valgrind memcheck over the engine and runtime tests"
 cmake --preset dev >/dev/null
 cmake --build --preset dev
 # The megabyte-sized timing test is left out: its one-second limit per text is about the code's speed, which
@@ -60,7 +60,7 @@ for tests in build/dev/tests/testola_engine_tests build/dev/tests/testola_runtim
         "$tests" --gtest_brief=1 --gtest_filter="-$timed_tests"
 done
 
-section "5/7 The program on Wayland (headless sway, keys from wtype, the screen read back) and on X11 (openbox, dark)"
+section "5/8 The program on Wayland (headless sway, keys from wtype, the screen read back) and on X11 (openbox, dark)"
 app_id=$(basename build/dev/packaging/*.desktop .desktop)
 # The window's size as the layout gives it, which the metadata states as the screen it needs.
 size=$(sed -n 's/.*side="\(longest\|shortest\)" compare="ge">\([0-9]*\)<.*/\2/p' build/dev/packaging/*.metainfo.xml |
@@ -70,7 +70,7 @@ scripts/wayland-smoke.sh build/dev/app/testola "$app_id" "$size"
 scripts/x11-keys.sh build/dev/app/testola
 scripts/x11-desktop.sh build/dev/app/testola
 
-section "6/7 Engine benchmarks (each must take under 1 microsecond)"
+section "6/8 Engine benchmarks (each must take under 1 microsecond)"
 cmake --preset bench >/dev/null
 cmake --build --preset bench
 build/bench/bench/testola_engine_benchmark --benchmark_min_time=0.05 \
@@ -91,7 +91,9 @@ awk -F, '
     }
 ' "$scratch/bench.csv"
 
-section "7/7 Windows: both executables and their zips, every test under Wine"
+section "7/8 Windows: both executables and their zips, every test under Wine"
 scripts/windows.sh
+section "8/8 The Debian package: built, judged, tested installed, rebuilt alike, built in a clean chroot"
+scripts/check-debian-package.sh "$scratch/debian"
 
 section "All checks passed"

@@ -5,9 +5,9 @@ build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core qt6-transla
 # Qt's window-system event queue, where keys typed ahead of a box are handed to it (runtime/qt/key_handover.h).
 build_packages+=(qt6-base-private-dev)
 test_packages=("${build_packages[@]}" libgtest-dev libgmock-dev locales)
-# The install and package tests: dpkg-shlibdeps for the .deb, the desktop validators, a virtual X screen, man
-# to render the manual pages, binutils' readelf for the hardening and lintian to judge the .deb as Debian would.
-test_packages+=(dpkg-dev desktop-file-utils appstream xvfb x11-utils man-db groff-base binutils lintian)
+# The install tests: the desktop validators, a virtual X screen, man to render the manual pages and binutils'
+# readelf for the hardening.
+test_packages+=(desktop-file-utils appstream xvfb x11-utils man-db groff-base binutils)
 # scripts/check.sh: clang-format, clang with libFuzzer, valgrind and Google Benchmark; for the Wayland run, a
 # headless sway, Qt's Wayland plugin, a typist, a screenshot tool and OCR to read the screen back.
 check_packages=(clang-format clang libclang-rt-14-dev valgrind libbenchmark-dev)
@@ -20,3 +20,8 @@ check_packages+=(openbox qt6ct xdotool)
 # from the i386 architecture) on a virtual X screen with a window manager, xdotool to drive the program, and zip.
 windows_packages=(cmake ninja-build g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest)
 windows_packages+=(wine wine64 wine32:i386 xvfb x11-utils openbox xdotool zip)
+# scripts/check-debian-package.sh: the package's build (dpkg-dev, debhelper, git for the clean clone), its judges
+# (lintian, blhc), autopkgtest and its test's needs, reprotest with the tools of its variations and diffoscope to
+# show a difference, and sbuild with debootstrap and schroot for the clean chroot.
+debian_packages=(dpkg-dev debhelper git lintian blhc autopkgtest xvfb xauth xdotool reprotest faketime disorderfs
+                 diffoscope-minimal sbuild debootstrap schroot)
