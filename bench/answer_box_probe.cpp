@@ -6,6 +6,7 @@
 // Each prints "name value" lines. Usage: testola_answer_box_probe answer|bare|exams
 
 #include "application_setup.h"
+#include "monotonic_clock.h"
 #include "qt_form1.h"
 #include "qt_runtime.h"
 #include "random_sequence.h"
@@ -17,17 +18,10 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <fstream>
 #include <unistd.h>
 
 namespace {
-
-long long MonotonicNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
-}
 
 long ResidentKibibytes() {
     long pages = 0;

@@ -4,11 +4,12 @@
 //
 // Usage: testola_startup_benchmark [RUNS]
 
+#include "monotonic_clock.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <map>
 #include <spawn.h>
 #include <stdexcept>
@@ -20,12 +21,6 @@
 extern char** environ;
 
 namespace {
-
-long long MonotonicNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
-}
 
 // Runs the probe in the given mode and returns the "name value" lines it printed.
 std::map<std::string, long long> RunProbe(const std::string& probe, const std::string& mode, long long& started) {

@@ -5,6 +5,7 @@
 
 #include "application_setup.h"
 #include "form1_layout.h"
+#include "monotonic_clock.h"
 #include "qt_form1.h"
 #include "qt_runtime.h"
 #include "random_sequence.h"
@@ -17,18 +18,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <memory>
 #include <sys/resource.h>
 #include <vector>
 
 namespace {
-
-long long MonotonicNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
-}
 
 long PeakResidentKibibytes() {
     rusage usage{};
