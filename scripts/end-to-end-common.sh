@@ -54,3 +54,19 @@ answer_to() {
     tr -s ' \n' '\n' <<<"$1" | grep -E '^[0-9]+$' | sort -n | sed -n '1p;$p' | paste -sd' ' |
         awk '{ printf "%g\n", ($1 + $2) / 2 }'
 }
+
+# Waits up to five seconds for the program ($program_pid) to end by itself, and fails (the caller's fail)
+# unless it ends with status 0.
+ends_with_success() {
+    local status=
+    for _ in $(seq 50); do
+        if ! kill -0 "$program_pid" 2>/dev/null; then
+            status=0
+            wait "$program_pid" || status=$?
+            break
+        fi
+        sleep 0.1
+    done
+    [ -n "$status" ] || fail "Escape did not end the program"
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}

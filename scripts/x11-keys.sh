@@ -81,20 +81,6 @@ example_on_window() {
     echo "example $1 on the window: $(tr '\n' '/' <<<"$rows")" >&2
     echo "$rows"
 }
-# Waits for the program to end by itself and fails unless it ends with status 0.
-ends_with_success() {
-    local status=
-    for _ in $(seq 50); do
-        if ! kill -0 "$program_pid" 2>/dev/null; then
-            status=0
-            wait "$program_pid" || status=$?
-            break
-        fi
-        sleep 0.1
-    done
-    [ -n "$status" ] || fail "Escape did not end the program"
-    [ "$status" -eq 0 ] || fail "the program ended with status $status"
-}
 
 # Examples 1 to 4 answered right, typed ahead: Return on the answer button, the answer and Return with no pause.
 # Examples 5 to 8 take the default 0, wrong, by Returns alone, all twelve at once. The verdict says the test was
