@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program on a virtual X screen under openbox, with qt6ct's "darker" colour scheme as a user would pick it:
 # the first example's matrix must stand at 7:1 or more against its panel, measured from a screenshot (WCAG 2
-# relative luminance).
+# relative luminance), and a drag on the title strip must move the window exactly as far as the pointer while a
+# click on it moves nothing.
 # Usage: scripts/x11-desktop.sh PROGRAM
 set -euo pipefail
 program=$1
@@ -89,4 +90,23 @@ ratio=$(convert "$scratch/shot.png" -crop "${width}x$((band_bottom - band_top))+
 echo "the matrix against its panel: $ratio:1"
 awk -v r="$ratio" 'BEGIN { exit !(r >= 7) }' || fail "the matrix stands at $ratio:1, below 7:1"
 
-echo "The matrix reads at $ratio:1 under qt6ct's darker scheme."
+# A click on the strip (right of the title, left of the buttons) leaves the window where it is; a drag by
+# (90, 50) moves it by just as much.
+strip_x=$((x + width * 230 / 313)) strip_y=$((y + height * 12 / 137))
+xdotool mousemove "$strip_x" "$strip_y" click 1
+sleep 0.5
+read -r after_x after_y _ _ < <(geometry)
+[ "$after_x,$after_y" = "$x,$y" ] || fail "a click on the strip moved the window from $x,$y to $after_x,$after_y"
+xdotool mousemove "$strip_x" "$strip_y" mousedown 1
+sleep 0.2
+for _ in $(seq 10); do
+    xdotool mousemove_relative -- 9 5
+    sleep 0.05
+done
+sleep 0.3
+xdotool mouseup 1
+sleep 0.5
+read -r after_x after_y _ _ < <(geometry)
+[ "$((after_x - x)),$((after_y - y))" = "90,50" ] ||
+    fail "a drag by 90,50 moved the window by $((after_x - x)),$((after_y - y))"
+echo "The matrix reads at $ratio:1 under qt6ct's darker scheme, and the strip moves the window with the pointer."

@@ -58,9 +58,9 @@ void QtRuntime::SetWindow(QWidget* window) {
 void QtRuntime::BuildBoxes() {
     if (m_inputBox == nullptr) {
         m_inputBox = new InputBox(m_window);
-        // Laid out, styled and given its native window now, so that opening it only maps and draws it.
+        // Laid out and styled now. Its native window waits for the first opening: under X11 a hidden dialog's
+        // native window made the window manager's move start from the window's corner, not the pointer.
         m_inputBox->ensurePolished();
-        m_inputBox->winId();
     }
     if (m_messageBox == nullptr) {
         m_messageBox = new QMessageBox(m_window);
@@ -68,7 +68,6 @@ void QtRuntime::BuildBoxes() {
         m_messageBox->setStandardButtons(QMessageBox::Ok);
         m_messageBox->button(QMessageBox::Ok)->setText(ToDisplayText(OkText));
         m_messageBox->ensurePolished();
-        m_messageBox->winId();
     }
 }
 
