@@ -92,7 +92,7 @@ int main(int argc, char* argv[]) {
         std::map<std::string, std::vector<double>> milliseconds;
         std::map<std::string, std::vector<double>> mebibytes;
         for (int run = -1; run < runs; ++run) {
-            for (const std::string mode : {"bare", "text", "program"}) {
+            for (const std::string mode : {"bare", "text", "controls", "program"}) {
                 long long started = 0;
                 const auto values = RunProbe(probe, mode, started);
                 if (run >= 0) {
@@ -103,6 +103,7 @@ int main(int argc, char* argv[]) {
         }
         const StartFigures bare{Median(milliseconds["bare"]), Median(mebibytes["bare"])};
         const StartFigures text{Median(milliseconds["text"]), Median(mebibytes["text"])};
+        const StartFigures controls{Median(milliseconds["controls"]), Median(mebibytes["controls"])};
         const StartFigures program{Median(milliseconds["program"]), Median(mebibytes["program"])};
         long long ignored = 0;
         const auto clicks = RunProbe(probe, "clicks", ignored);
@@ -111,11 +112,15 @@ int main(int argc, char* argv[]) {
         std::printf("%-22s %12s %14s\n", "", "first frame", "peak memory");
         std::printf("%-22s %9.1f ms %10.1f MiB\n", "bare Qt window", bare.Milliseconds, bare.PeakMebibytes);
         std::printf("%-22s %9.1f ms %10.1f MiB\n", "bare window with text", text.Milliseconds, text.PeakMebibytes);
+        std::printf("%-22s %9.1f ms %10.1f MiB\n", "bare window, controls", controls.Milliseconds,
+                    controls.PeakMebibytes);
         std::printf("%-22s %9.1f ms %10.1f MiB\n", "Testola window", program.Milliseconds, program.PeakMebibytes);
         std::printf("%-22s %9.2f x  %10.2f x\n", "ratio to bare", program.Milliseconds / bare.Milliseconds,
                     program.PeakMebibytes / bare.PeakMebibytes);
         std::printf("%-22s %9.2f x  %10.2f x\n", "ratio to text", program.Milliseconds / text.Milliseconds,
                     program.PeakMebibytes / text.PeakMebibytes);
+        std::printf("%-22s %9.2f x  %10.2f x\n", "ratio to controls", program.Milliseconds / controls.Milliseconds,
+                    program.PeakMebibytes / controls.PeakMebibytes);
         std::printf("exam button click to repainted panel: median %.3f ms, 95th percentile %.3f ms\n",
                     static_cast<double>(clicks.at("click_median_ns")) / 1e6,
                     static_cast<double>(clicks.at("click_p95_ns")) / 1e6);

@@ -1,7 +1,7 @@
 // One start of the window, ended at its first painted frame. The benchmark runs this as a child process and
 // reads back when that frame was painted and how much memory the process needed.
 //
-// Usage: testola_startup_probe program|bare|text|clicks
+// Usage: testola_startup_probe program|bare|text|controls|clicks
 
 #include "application_setup.h"
 #include "form1_layout.h"
@@ -138,6 +138,27 @@ int main(int argc, char* argv[]) {
         bare.setFixedSize(kWindowSize);
         QLabel line(QStringLiteral("Вступительный экзамен"), &bare);
         line.move(8, 8);
+        FirstFrameWatch watch(&bare);
+        bare.show();
+        return QApplication::exec();
+    }
+    if (std::strcmp(mode, "controls") == 0) {
+        // The floor for this window's controls: Qt's own buttons and labels, with the same captions, tooltips,
+        // states and places, and nothing of the program's look.
+        QWidget bare(nullptr, Qt::Window | Qt::FramelessWindowHint);
+        bare.setFixedSize(kWindowSize);
+        std::vector<std::unique_ptr<QWidget>> controls;
+        for (const testola::ControlLayout& row : testola::Form1Controls) {
+            const QString caption = QString::fromUtf8(row.Caption.data(), static_cast<qsizetype>(row.Caption.size()));
+            const bool isButton = row.Name != testola::Image1 && row.Name != testola::Label1;
+            auto control = isButton ? std::unique_ptr<QWidget>(new QPushButton(caption, &bare))
+                                    : std::unique_ptr<QWidget>(new QLabel(caption, &bare));
+            control->setGeometry(testola::TwipsToPixels(row.Box.Left), testola::TwipsToPixels(row.Box.Top),
+                                 testola::TwipsToPixels(row.Box.Width), testola::TwipsToPixels(row.Box.Height));
+            control->setToolTip(QString::fromUtf8(row.Tooltip.data(), static_cast<qsizetype>(row.Tooltip.size())));
+            control->setEnabled(row.Enabled);
+            controls.push_back(std::move(control));
+        }
         FirstFrameWatch watch(&bare);
         bare.show();
         return QApplication::exec();
