@@ -7,6 +7,7 @@
 #include "form1_layout.h"
 #include "monotonic_clock.h"
 #include "qt_form1.h"
+#include "qt_layout.h"
 #include "qt_runtime.h"
 #include "random_sequence.h"
 
@@ -149,13 +150,12 @@ int main(int argc, char* argv[]) {
         bare.setFixedSize(kWindowSize);
         std::vector<std::unique_ptr<QWidget>> controls;
         for (const testola::ControlLayout& row : testola::Form1Controls) {
-            const QString caption = QString::fromUtf8(row.Caption.data(), static_cast<qsizetype>(row.Caption.size()));
+            const QString caption = testola::ToQString(row.Caption);
             const bool isButton = row.Name != testola::Image1 && row.Name != testola::Label1;
             auto control = isButton ? std::unique_ptr<QWidget>(new QPushButton(caption, &bare))
                                     : std::unique_ptr<QWidget>(new QLabel(caption, &bare));
-            control->setGeometry(testola::TwipsToPixels(row.Box.Left), testola::TwipsToPixels(row.Box.Top),
-                                 testola::TwipsToPixels(row.Box.Width), testola::TwipsToPixels(row.Box.Height));
-            control->setToolTip(QString::fromUtf8(row.Tooltip.data(), static_cast<qsizetype>(row.Tooltip.size())));
+            control->setGeometry(testola::ToPixels(row.Box));
+            control->setToolTip(testola::ToQString(row.Tooltip));
             control->setEnabled(row.Enabled);
             controls.push_back(std::move(control));
         }

@@ -48,9 +48,9 @@ app_id=$(dpkg-deb -c "$deb" | sed -n 's|.*/usr/share/applications/\(.*\)\.deskto
 
 step "autopkgtest on this machine (null)"
 installed_before=$(dpkg-query -W -f='${Status}' testola 2>/dev/null | grep -c 'install ok installed' || true)
-# Status 16 (or 20 when it happens in the cleanup) is a fault of the testbed, not of the tests: here that is apt-get update against a mirror that is
-# being synced. Tried once more a minute later when no test ran; accepted when every test had passed and only
-# the cleanup's update failed.
+# Status 16 (or 20 when it happens in the cleanup) is a fault of the testbed, not of the tests: here that is
+# apt-get update against a mirror that is being synced. Tried once more a minute later when no test ran;
+# accepted when every test had passed and only the cleanup's update failed.
 for attempt in 1 2; do
     status=0
     autopkgtest --summary-file="$scratch/autopkgtest.summary" "$changes" -- null >"$scratch/autopkgtest.log" 2>&1 ||

@@ -60,9 +60,9 @@ type_ahead() {
     done
     sleep 0.3
 }
-# The first visible window with this exact title, once it is there within five seconds.
+# The first visible window with this exact title, once it is there within five seconds (or the tenths given).
 window_named() {
-    for _ in $(seq 50); do
+    for _ in $(seq "${2:-50}"); do
         xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 && return
         sleep 0.1
     done
@@ -110,13 +110,8 @@ burst_ends_at_the_verdict() {
     start_program
     xdotool key --delay 5 $(printf 'Return %.0s' $(seq 207))
     # A loaded machine may still be working through the keys: wait up to ten seconds for the verdict.
-    local verdict= settled=
-    for _ in $(seq 100); do
-        verdict=$(xdotool search --onlyvisible --name '^Тестирование не пройдено$' 2>/dev/null | head -n 1) || true
-        [ -n "$verdict" ] && break
-        sleep 0.1
-    done
-    if [ -n "$verdict" ]; then
+    local settled=
+    if [ -n "$(window_named 'Тестирование не пройдено' 100)" ]; then
         sleep 0.5
         [ -z "$(xdotool search --onlyvisible --name '^Ввод ответа$' 2>/dev/null)" ] && settled=yes
     fi
