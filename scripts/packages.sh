@@ -4,6 +4,9 @@
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core qt6-translations-l10n libgl-dev)
 # Qt's window-system event queue, where keys typed ahead of a box are handed to it (runtime/qt/key_handover.h).
 build_packages+=(qt6-base-private-dev)
+# Wayland's client library and XKB, found with pkg-config, for keys sent to a box already closed
+# (runtime/qt/wayland_lost_keys.h).
+build_packages+=(libwayland-dev libxkbcommon-dev pkgconf)
 test_packages=("${build_packages[@]}" libgtest-dev libgmock-dev locales)
 # The install tests: the desktop validators, a virtual X screen, man to render the manual pages and binutils'
 # readelf for the hardening.

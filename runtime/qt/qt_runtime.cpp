@@ -56,6 +56,9 @@ void QtRuntime::SetWindow(QWidget* window) {
 }
 
 void QtRuntime::BuildBoxes() {
+    if (m_waylandKeys == nullptr) {
+        m_waylandKeys = std::make_unique<WaylandLostKeys>();
+    }
     if (m_inputBox == nullptr) {
         m_inputBox = new InputBox(m_window);
         // Laid out and styled now. Its native window waits for the first opening: under X11 a hidden dialog's

@@ -2,6 +2,7 @@
 
 #include "key_handover.h"
 #include "runtime.h"
+#include "wayland_lost_keys.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -17,7 +18,7 @@ class InputBox;
 
 // The runtime on Qt Widgets: modal dialogs over the program's window, minimising it, and ending the event loop.
 // The input box and the message box are built once, after the window's first frame, and shown again each time;
-// no key typed while one of them opens or closes is lost (KeyHandover).
+// no key typed while one of them opens or closes is lost (KeyHandover, WaylandLostKeys).
 class QtRuntime : public Runtime {
 public:
     QtRuntime();
@@ -51,6 +52,7 @@ private:
     QPointer<QLayout> m_titleRowLayout;
     std::unique_ptr<QObject> m_firstFrameWatch;
     KeyHandover m_keys;
+    std::unique_ptr<WaylandLostKeys> m_waylandKeys;
 };
 
 } // namespace testola

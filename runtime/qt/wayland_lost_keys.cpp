@@ -1,0 +1,225 @@
+#include "wayland_lost_keys.h"
+
+#include <QGuiApplication>
+#include <QtGui/private/qxkbcommon_p.h>
+#include <algorithm>
+#include <cstring>
+#include <qpa/qplatformnativeinterface.h>
+#include <qpa/qwindowsysteminterface.h>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <wayland-client.h>
+#include <xkbcommon/xkbcommon.h>
+
+namespace testola {
+
+namespace {
+
+// Every event the seat and keyboard send up to these versions has a listener below.
+constexpr uint32_t kSeatVersion = 5;
+// wl_seat.release and wl_keyboard.release came with these versions.
+constexpr uint32_t kSeatReleaseVersion = 5;
+constexpr uint32_t kKeyboardReleaseVersion = 3;
+// Wayland's key codes are evdev's; XKB's are 8 more.
+constexpr uint32_t kXkbKeycodeOffset = 8;
+
+WaylandLostKeys& Watch(void* data) {
+    return *static_cast<WaylandLostKeys*>(data);
+}
+
+wl_surface* SurfaceOf(QWindow* window) {
+    if (window->handle() == nullptr) {
+        return nullptr;
+    }
+    return static_cast<wl_surface*>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForWindow("surface", window));
+}
+
+QWindow* WindowWithSurface(wl_surface* surface) {
+    const QWindowList windows = QGuiApplication::allWindows();
+    const auto found = std::find_if(windows.begin(), windows.end(),
+                                    [surface](QWindow* window) { return SurfaceOf(window) == surface; });
+    return found != windows.end() ? *found : nullptr;
+}
+
+} // namespace
+
+// Wayland's C listeners, each passing its event on to the watch.
+struct WaylandListeners {
+    static void Global(void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t version) {
+        if (std::strcmp(interface, wl_seat_interface.name) == 0) {
+            Watch(data).SeatAnnounced(registry, name, version);
+        }
+    }
+    static void GlobalRemove(void*, wl_registry*, uint32_t) {}
+    static void Capabilities(void* data, wl_seat*, uint32_t capabilities) {
+        Watch(data).SeatCapabilities(capabilities);
+    }
+    static void SeatName(void*, wl_seat*, const char*) {}
+    static void Keymap(void* data, wl_keyboard*, uint32_t format, int32_t fd, uint32_t size) {
+        Watch(data).Keymap(format, fd, size);
+    }
+    static void Enter(void* data, wl_keyboard*, uint32_t, wl_surface* surface, wl_array*) {
+        Watch(data).Enter(surface);
+    }
+    static void Leave(void* data, wl_keyboard*, uint32_t, wl_surface* surface) { Watch(data).Leave(surface); }
+    static void Key(void* data, wl_keyboard*, uint32_t, uint32_t time, uint32_t key, uint32_t state) {
+        Watch(data).Key(time, key, state);
+    }
+    static void Modifiers(void* data, wl_keyboard*, uint32_t, uint32_t depressed, uint32_t latched, uint32_t locked,
+                          uint32_t group) {
+        Watch(data).Modifiers(depressed, latched, locked, group);
+    }
+    static void RepeatInfo(void*, wl_keyboard*, int32_t, int32_t) {}
+
+    static constexpr wl_registry_listener Registry{Global, GlobalRemove};
+    static constexpr wl_seat_listener Seat{Capabilities, SeatName};
+    static constexpr wl_keyboard_listener Keyboard{Keymap, Enter, Leave, Key, Modifiers, RepeatInfo};
+};
+
+void WaylandLostKeys::XkbDeleter::operator()(xkb_context* context) const {
+    xkb_context_unref(context);
+}
+void WaylandLostKeys::XkbDeleter::operator()(xkb_keymap* keymap) const {
+    xkb_keymap_unref(keymap);
+}
+void WaylandLostKeys::XkbDeleter::operator()(xkb_state* state) const {
+    xkb_state_unref(state);
+}
+
+WaylandLostKeys::WaylandLostKeys() {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        return;
+    }
+    auto* display = static_cast<wl_display*>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display"));
+    if (display == nullptr) {
+        return;
+    }
+    // On the display's default queue, as Qt's own seat is: Qt's keyboard and this one hear each key one right
+    // after the other, both from the event loop's thread, before Qt delivers the first.
+    m_registry = wl_display_get_registry(display);
+    wl_registry_add_listener(m_registry, &WaylandListeners::Registry, this);
+    wl_display_flush(display);
+}
+
+WaylandLostKeys::~WaylandLostKeys() {
+    ReleaseKeyboard();
+    if (m_seat != nullptr) {
+        if (wl_seat_get_version(m_seat) >= kSeatReleaseVersion) {
+            wl_seat_release(m_seat);
+        } else {
+            wl_seat_destroy(m_seat);
+        }
+    }
+    if (m_registry != nullptr) {
+        wl_registry_destroy(m_registry);
+    }
+}
+
+void WaylandLostKeys::SeatAnnounced(wl_registry* registry, uint32_t name, uint32_t version) {
+    // Qt takes the first seat for its keyboard, and so does this watch.
+    if (m_seat != nullptr) {
+        return;
+    }
+    m_seat =
+        static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, std::min(version, kSeatVersion)));
+    wl_seat_add_listener(m_seat, &WaylandListeners::Seat, this);
+}
+
+void WaylandLostKeys::SeatCapabilities(uint32_t capabilities) {
+    const bool hasKeyboard = (capabilities & WL_SEAT_CAPABILITY_KEYBOARD) != 0;
+    if (hasKeyboard && m_keyboard == nullptr) {
+        m_keyboard = wl_seat_get_keyboard(m_seat);
+        wl_keyboard_add_listener(m_keyboard, &WaylandListeners::Keyboard, this);
+    } else if (!hasKeyboard) {
+        ReleaseKeyboard();
+    }
+}
+
+void WaylandLostKeys::ReleaseKeyboard() {
+    if (m_keyboard == nullptr) {
+        return;
+    }
+    if (wl_keyboard_get_version(m_keyboard) >= kKeyboardReleaseVersion) {
+        wl_keyboard_release(m_keyboard);
+    } else {
+        wl_keyboard_destroy(m_keyboard);
+    }
+    m_keyboard = nullptr;
+    m_qtHasFocus = false;
+}
+
+void WaylandLostKeys::Keymap(uint32_t format, int fd, uint32_t size) {
+    m_xkbState.reset();
+    m_keymap.reset();
+    if (format == WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1) {
+        void* text = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+        if (text != MAP_FAILED) {
+            if (m_xkbContext == nullptr) {
+                m_xkbContext.reset(xkb_context_new(XKB_CONTEXT_NO_FLAGS));
+            }
+            if (m_xkbContext != nullptr) {
+                m_keymap.reset(xkb_keymap_new_from_string(m_xkbContext.get(), static_cast<const char*>(text),
+                                                          XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS));
+            }
+            munmap(text, size);
+        }
+    }
+    close(fd);
+    if (m_keymap != nullptr) {
+        m_xkbState.reset(xkb_state_new(m_keymap.get()));
+    }
+}
+
+// Followed as Qt's keyboard follows it: an enter without a surface (one already destroyed) and a leave from a
+// surface that does not have the keyboard change nothing; hiding the focused window ends its surface.
+void WaylandLostKeys::Enter(wl_surface* surface) {
+    if (surface == nullptr) {
+        return;
+    }
+    disconnect(m_focusHidden);
+    m_focus = WindowWithSurface(surface);
+    m_qtHasFocus = true;
+    if (m_focus != nullptr) {
+        m_focusHidden = connect(m_focus, &QWindow::visibleChanged, this, [this](bool visible) {
+            if (!visible) {
+                m_qtHasFocus = false;
+                disconnect(m_focusHidden);
+            }
+        });
+    }
+}
+
+void WaylandLostKeys::Leave(wl_surface* surface) {
+    if (surface == nullptr || !m_qtHasFocus || m_focus == nullptr || SurfaceOf(m_focus) != surface) {
+        return;
+    }
+    disconnect(m_focusHidden);
+    m_qtHasFocus = false;
+    // A key after a leave is the compositor's mistake, not a box's closing: none is sent on.
+    m_focus = nullptr;
+}
+
+void WaylandLostKeys::Key(uint32_t time, uint32_t key, uint32_t state) {
+    // Only a box's keys are sent on: the window hides only as the program ends.
+    if (m_qtHasFocus || m_focus == nullptr || m_focus->transientParent() == nullptr || m_xkbState == nullptr) {
+        return;
+    }
+    const xkb_keycode_t code = key + kXkbKeycodeOffset;
+    const xkb_keysym_t symbol = xkb_state_key_get_one_sym(m_xkbState.get(), code);
+    const Qt::KeyboardModifiers modifiers = QXkbCommon::modifiers(m_xkbState.get());
+    const QEvent::Type type = state == WL_KEYBOARD_KEY_STATE_RELEASED ? QEvent::KeyRelease : QEvent::KeyPress;
+    QWindowSystemInterface::handleExtendedKeyEvent(
+        m_focus, time, type, QXkbCommon::keysymToQtKey(symbol, modifiers, m_xkbState.get(), code), modifiers, code,
+        symbol, m_nativeModifiers, QXkbCommon::lookupString(m_xkbState.get(), code));
+}
+
+void WaylandLostKeys::Modifiers(uint32_t depressed, uint32_t latched, uint32_t locked, uint32_t group) {
+    if (m_xkbState != nullptr) {
+        xkb_state_update_mask(m_xkbState.get(), depressed, latched, locked, 0, 0, group);
+    }
+    m_nativeModifiers = depressed | latched | locked;
+}
+
+} // namespace testola

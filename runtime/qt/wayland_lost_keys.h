@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWindow>
+#include <cstdint>
+#include <memory>
+
+struct wl_keyboard;
+struct wl_registry;
+struct wl_seat;
+struct wl_surface;
+struct xkb_context;
+struct xkb_keymap;
+struct xkb_state;
+
+namespace testola {
+
+// Keys that a Wayland compositor sends to a box's surface after the program has hidden the box. Hiding destroys
+// the surface, and the compositor goes on sending keys to it until it has seen that and moved the keyboard to the
+// window; Qt's Wayland plugin drops those keys. A second keyboard on the same seat hears the same keys in the same
+// order, and follows the keyboard's focus as Qt does: a key that Qt drops because the box's surface is gone is
+// sent on for the box's window, whose key handover gives it to the window the box belongs to.
+// Does nothing unless the program is a Wayland client.
+class WaylandLostKeys : public QObject {
+public:
+    WaylandLostKeys();
+    WaylandLostKeys(const WaylandLostKeys&) = delete;
+    WaylandLostKeys& operator=(const WaylandLostKeys&) = delete;
+    ~WaylandLostKeys() override;
+
+private:
+    friend struct WaylandListeners;
+
+    void SeatAnnounced(wl_registry* registry, uint32_t name, uint32_t version);
+    void SeatCapabilities(uint32_t capabilities);
+    void Keymap(uint32_t format, int fd, uint32_t size);
+    void Enter(wl_surface* surface);
+    void Leave(wl_surface* surface);
+    void Key(uint32_t time, uint32_t key, uint32_t state);
+    void Modifiers(uint32_t depressed, uint32_t latched, uint32_t locked, uint32_t group);
+    void ReleaseKeyboard();
+
+    struct XkbDeleter {
+        void operator()(xkb_context* context) const;
+        void operator()(xkb_keymap* keymap) const;
+        void operator()(xkb_state* state) const;
+    };
+
+    wl_registry* m_registry = nullptr;
+    wl_seat* m_seat = nullptr;
+    wl_keyboard* m_keyboard = nullptr;
+    std::unique_ptr<xkb_context, XkbDeleter> m_xkbContext;
+    std::unique_ptr<xkb_keymap, XkbDeleter> m_keymap;
+    std::unique_ptr<xkb_state, XkbDeleter> m_xkbState;
+    uint32_t m_nativeModifiers = 0;
+    // The window whose surface the compositor last gave the keyboard, and whether Qt still has that surface.
+    QPointer<QWindow> m_focus;
+    bool m_qtHasFocus = false;
+    QMetaObject::Connection m_focusHidden;
+};
+
+} // namespace testola
