@@ -2,6 +2,7 @@
 
 #include "dialog_common.h"
 #include "dialog_texts.h"
+#include "hide_on_close.h"
 #include "input_box.h"
 
 #include <QApplication>
@@ -61,12 +62,14 @@ void QtRuntime::BuildBoxes() {
     }
     if (m_inputBox == nullptr) {
         m_inputBox = new InputBox(m_window);
+        new HideOnClose(m_inputBox);
         // Laid out and styled now. Its native window waits for the first opening: under X11 a hidden dialog's
         // native window made the window manager's move start from the window's corner, not the pointer.
         m_inputBox->ensurePolished();
     }
     if (m_messageBox == nullptr) {
         m_messageBox = new QMessageBox(m_window);
+        new HideOnClose(m_messageBox);
         m_messageBox->setTextFormat(Qt::PlainText);
         m_messageBox->setStandardButtons(QMessageBox::Ok);
         m_messageBox->button(QMessageBox::Ok)->setText(ToDisplayText(OkText));

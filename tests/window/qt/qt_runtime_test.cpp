@@ -175,6 +175,29 @@ TEST_F(RealDialogs, InputBoxOpenedAgainShowsTheNewQuestionWithTheDefaultSelected
     EXPECT_EQ(secondBox, firstBox) << "the box was built anew rather than shown again";
 }
 
+// Keys the X server addressed to a box before it closed are dropped unseen if Qt has destroyed its native window
+// by then; so a box closed by its button or by the window manager keeps the native window.
+TEST_F(RealDialogs, BoxesKeepTheirNativeWindowsWhenTheyClose) {
+    QWindow* boxWindow = nullptr;
+    const auto closeWith = [&boxWindow](bool byWindowManager) {
+        OnNextModal([&boxWindow, byWindowManager](QWidget* modal) {
+            boxWindow = modal->windowHandle();
+            byWindowManager ? void(modal->close()) : QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
+        });
+    };
+    for (const bool byWindowManager : {false, true}) {
+        closeWith(byWindowManager);
+        const std::string answer = m_runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0", kExtras);
+        EXPECT_EQ(answer, byWindowManager ? "" : "0");
+        ASSERT_NE(boxWindow, nullptr);
+        EXPECT_NE(boxWindow->handle(), nullptr) << "closed by the window manager: " << byWindowManager;
+    }
+    closeWith(false);
+    m_runtime.ShowMessageBox("Тест", MessageStyle::Plain, "Итог");
+    ASSERT_NE(boxWindow, nullptr);
+    EXPECT_NE(boxWindow->handle(), nullptr) << "the verdict's box";
+}
+
 struct DecimalKeyRow : NamedRow {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
