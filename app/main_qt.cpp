@@ -3,6 +3,7 @@
 #include "qt_form1.h"
 #include "qt_runtime.h"
 #include "random_sequence.h"
+#include "wayland_lost_keys.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -26,7 +27,7 @@ int main(int argc, char* argv[]) {
     // Qt 6.4's Wayland plugin can hang for good while it closes the connection: its reading thread may quit
     // holding a read it prepared, and the other thread waits on that read. The program keeps nothing, so on
     // Wayland it leaves without that teardown; the compositor sees the connection close as the process ends.
-    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+    if (testola::IsWaylandClient()) {
         std::fflush(nullptr);
         std::_Exit(status);
     }

@@ -44,6 +44,10 @@ QWindow* WindowWithSurface(wl_surface* surface) {
 
 } // namespace
 
+bool IsWaylandClient() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 // Wayland's C listeners, each passing its event on to the watch.
 struct WaylandListeners {
     static void Global(void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t version) {
@@ -88,7 +92,7 @@ void WaylandLostKeys::XkbDeleter::operator()(xkb_state* state) const {
 }
 
 WaylandLostKeys::WaylandLostKeys() {
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (!IsWaylandClient()) {
         return;
     }
     auto* display = static_cast<wl_display*>(
