@@ -1,5 +1,9 @@
 # The Debian packages each command needs; sourced by the scripts beside it.
 # shellcheck disable=SC2034
+
+# One `apt-get update` for the whole command, however many times it calls scripts/ensure-packages.sh: the mark
+# is named by the outermost script's process, and the scripts it calls inherit it.
+export TESTOLA_APT_UPDATE_MARK=${TESTOLA_APT_UPDATE_MARK:-${TMPDIR:-/tmp}/testola-apt-update.$$}
 # The program loads Qt's own Russian translation (qtbase_ru.qm) from qt6-translations-l10n.
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core qt6-translations-l10n libgl-dev)
 # Qt's window-system event queue, where keys typed ahead of a box are handed to it (runtime/qt/key_handover.h).
@@ -19,10 +23,13 @@ check_packages+=(sway qt6-wayland wtype grim jq imagemagick tesseract-ocr)
 check_packages+=(xvfb xdotool)
 # The X11 desktop check: openbox to move the window, qt6ct for a dark palette, xdotool to drive it.
 check_packages+=(openbox qt6ct xdotool)
-# scripts/windows.sh: the MinGW-w64 cross compilers, GoogleTest's sources to build for them, Wine (its 32-bit part
-# from the i386 architecture) on a virtual X screen with a window manager, xdotool to drive the program, and zip.
+# scripts/windows.sh: the MinGW-w64 cross compilers, GoogleTest's sources to build for them, Wine on a virtual X
+# screen with a window manager, xdotool to drive the program, and zip.
 windows_packages=(cmake ninja-build g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest)
-windows_packages+=(wine wine64 wine32:i386 xvfb x11-utils openbox xdotool zip)
+windows_packages+=(wine wine64 xvfb x11-utils openbox xdotool zip)
+# Wine's 32-bit half, from the i386 architecture. scripts/windows.sh installs it on its own: when the archive cannot
+# give it, only the runs of 32-bit programs are left out.
+wine32_package=wine32:i386
 # scripts/check-debian-package.sh: the package's build (dpkg-dev, debhelper, git for the clean clone), its judges
 # (lintian, blhc), autopkgtest and its test's needs, reprotest with the tools of its variations and diffoscope to
 # show a difference, and sbuild with debootstrap and schroot for the clean chroot.
