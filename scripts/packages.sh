@@ -23,6 +23,9 @@ check_packages+=(openbox qt6ct xdotool)
 # from the i386 architecture) on a virtual X screen with a window manager, xdotool to drive the program, and zip.
 windows_packages=(cmake ninja-build g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest)
 windows_packages+=(wine wine64 wine32:i386 xvfb x11-utils openbox xdotool zip)
+# The MSI: wixl and msitools' msibuild, msiinfo and msiextract, faketime to hold wixl's clock at the commit's
+# time, and osslsigncode with openssl for signing and its check.
+windows_packages+=(wixl msitools faketime osslsigncode openssl)
 # scripts/check-debian-package.sh: the package's build (dpkg-dev, debhelper, git for the clean clone), its judges
 # (lintian, blhc), autopkgtest and its test's needs, reprotest with the tools of its variations and diffoscope to
 # show a difference, and sbuild with debootstrap and schroot for the clean chroot.
