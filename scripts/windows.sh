@@ -40,4 +40,5 @@ for preset in win32 win64; do
         fi
         echo "$zip: the same, byte for byte, from a second build ($(sha256sum "$zip" | cut -c1-16))"
     done
+    scripts/windows-installer.sh "$preset" # the MSI: built twice, signed, installed and removed under Wine
 done
