@@ -5,7 +5,7 @@
 # whole exam in the installed program that writes nothing to the registry or the user's folders (when Wine runs
 # the architecture), a higher version installed over it leaving one entry, and a silent uninstall that leaves
 # nothing.
-# Usage: scripts/windows-installer.sh PRESET
+# Usage: [TESTOLA_WINE_RUNS_32BIT=1|0] scripts/windows-installer.sh PRESET
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,9 +15,14 @@ fail() {
 }
 
 # Debian's wine32 (from the i386 architecture) brings the loader of 32-bit programs. Without it 64-bit Wine still
-# installs and removes the i686 MSI, but cannot start the program in it.
+# installs and removes the i686 MSI, but cannot start the program in it. TESTOLA_WINE_RUNS_32BIT (1 or 0), when
+# set, says so instead, as scripts/windows.sh knows it.
 wine_runs_32bit() {
-    [ -x /usr/lib/wine/wine ]
+    case ${TESTOLA_WINE_RUNS_32BIT:-} in
+    1) return 0 ;;
+    0) return 1 ;;
+    *) [ -x /usr/lib/wine/wine ] ;;
+    esac
 }
 
 preset=$1
