@@ -44,6 +44,10 @@ file(COPY_FILE ${SOURCE_DIR}/window/icon/testola.ico ${WORK}/testola.ico)
 execute_process(COMMAND touch -d @${source_date_epoch} ${files} WORKING_DIRECTORY ${WORK}
                 COMMAND_ERROR_IS_FATAL ANY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/testola.wxs.in ${WORK}/testola.wxs @ONLY)
+file(STRINGS ${WORK}/testola.wxs non_ascii REGEX "[^ -~]" ENCODING UTF-8)
+if(non_ascii)
+    message(FATAL_ERROR "wixl would drop what is not ASCII in: ${non_ascii}")
+endif()
 
 # wixl gives the package a random code and stamps it with the time of day; msibuild sets the code again, to one
 # that names these very bytes (any change gives a new one), and both run at the frozen time SOURCE_DATE_EPOCH.
