@@ -1,14 +1,6 @@
 # Run by the testola_zip target: stages the files with one time stamp and one mode each and zips them without
 # the extra fields (owner, access times) that would differ from one build to the next.
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
-    set(epoch $ENV{SOURCE_DATE_EPOCH})
-else()
-    execute_process(COMMAND git -C ${SOURCE_DIR} log -1 --format=%ct OUTPUT_VARIABLE epoch
-                    OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE failed ERROR_QUIET)
-    if(failed OR epoch STREQUAL "")
-        set(epoch 315532800) # 1980-01-01, the first time a zip can hold
-    endif()
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/source_date_epoch.cmake)
 
 file(REMOVE_RECURSE ${STAGE})
 file(MAKE_DIRECTORY ${STAGE})
@@ -19,7 +11,8 @@ set(files testola.exe README.md LICENSE)
 file(CHMOD ${STAGE}/testola.exe PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                              WORLD_READ WORLD_EXECUTE)
 file(CHMOD ${STAGE}/README.md ${STAGE}/LICENSE PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
-execute_process(COMMAND touch -d @${epoch} ${files} WORKING_DIRECTORY ${STAGE} COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND touch -d @${source_date_epoch} ${files} WORKING_DIRECTORY ${STAGE}
+                COMMAND_ERROR_IS_FATAL ANY)
 file(REMOVE ${ZIP})
 # A zip holds local times: in UTC they are the same wherever it is built.
 execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC zip -X -D -q ${ZIP} ${files} WORKING_DIRECTORY ${STAGE}

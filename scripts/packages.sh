@@ -27,6 +27,9 @@ check_packages+=(openbox qt6ct xdotool)
 # screen with a window manager, xdotool to drive the program, and zip.
 windows_packages=(cmake ninja-build g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest)
 windows_packages+=(wine wine64 xvfb x11-utils openbox xdotool zip)
+# The MSI: wixl and msitools' msibuild, msiinfo and msiextract, faketime to hold wixl's clock at the commit's
+# time, and osslsigncode with openssl for signing and its check.
+windows_packages+=(wixl msitools faketime osslsigncode openssl)
 # Wine's 32-bit half, from the i386 architecture. scripts/windows.sh installs it on its own: when the archive cannot
 # give it, only the runs of 32-bit programs are left out.
 wine32_package=wine32:i386

@@ -73,6 +73,8 @@ for preset in win32 win64; do
         fi
         echo "$zip: the same, byte for byte, from a second build ($(sha256sum "$zip" | cut -c1-16))"
     done
+    TESTOLA_WINE_RUNS_32BIT=$([ -n "$wine32_missing" ] && echo 0 || echo 1) \
+        scripts/windows-installer.sh "$preset" # the MSI: built twice, signed, installed and removed under Wine
 done
 
 if [ -n "$wine32_missing" ]; then
