@@ -11,17 +11,8 @@ set -euo pipefail
 program=$1 answers_program=$2 runs=${3:-20}
 source "$(dirname "$0")/end-to-end-common.sh"
 
-scratch=$(mktemp -d)
+start_run
 program_pid=
-# shellcheck disable=SC2317 # called by the trap below
-cleanup() {
-    local status=$?
-    exec 4>&-
-    end_sessions || status=1
-    rm -rf "$scratch"
-    exit "$status"
-}
-trap cleanup EXIT
 fail() {
     echo "FAILED: $*" >&2
     exit 1
