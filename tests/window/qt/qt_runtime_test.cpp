@@ -417,14 +417,18 @@ void QueueForWindow(QWidget& window, const QString& keys) {
     QueueForWindow(window.windowHandle(), keys);
 }
 
-// Waits until the queued keys are taken; a box left open by a lost key is closed, and the test fails.
+// Waits until the queued keys are taken; a box left open by a lost key is closed, and the test fails. The
+// deadline ends with the wait, so that on a loaded machine it never closes a box of a later test.
 void TakeQueuedKeys() {
-    QTimer::singleShot(kWaitDeadline, [] {
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, [] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             ADD_FAILURE() << "a box was still open: " << modal->windowTitle().toStdString();
             modal->close();
         }
     });
+    deadline.start(kWaitDeadline);
     QTest::qWait(300);
 }
 
