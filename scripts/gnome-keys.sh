@@ -51,11 +51,14 @@ session.Stop()
 chmod 755 "$scratch"
 install -m 755 "$program" "$scratch/testola"
 mkdir -m 700 "$scratch/runtime"
-mkdir "$scratch/home"
+mkdir -p "$scratch/home/.config/glib-2.0/settings"
+# No key repeats: under load the typist's release can come half a second after its press, and the key, held that
+# long, repeats as it should. Mutter reads this from GLib's key-file settings.
+printf '[org/gnome/desktop/peripherals/keyboard]\nrepeat=false\n' >"$scratch/home/.config/glib-2.0/settings/keyfile"
 mkfifo "$scratch/keys"
 as_user=()
 if [ "$(id -u)" -eq 0 ]; then
-    chown nobody "$scratch/runtime" "$scratch/home" "$scratch/keys"
+    chown -R nobody "$scratch/runtime" "$scratch/home" "$scratch/keys"
     as_user=(runuser -u nobody --)
 fi
 # A command run as the user, in a clean environment with the session bus, in a session of its own.
@@ -83,7 +86,8 @@ start_as_user dbus-daemon --session --nofork --address="unix:path=$scratch/runti
 wait_for_file "$scratch/runtime/bus" "the session bus"
 start_as_user pipewire >"$scratch/pipewire.log" 2>&1
 start_as_user wireplumber >"$scratch/wireplumber.log" 2>&1
-start_as_user mutter --wayland --headless --no-x11 --virtual-monitor 1024x768 >"$scratch/mutter.log" 2>&1
+start_as_user GSETTINGS_BACKEND=keyfile mutter --wayland --headless --no-x11 --virtual-monitor 1024x768 \
+    >"$scratch/mutter.log" 2>&1
 wait_for_file "$scratch/runtime/wayland-0" "mutter"
 # Opened for reading and writing, the pipe does not wait for the typist; closed, it ends the typist.
 exec 4<>"$scratch/keys"
