@@ -1,4 +1,5 @@
-# What the two end-to-end runs share (scripts/wayland-smoke.sh and scripts/x11-keys.sh); sourced, not run.
+# What the end-to-end runs share (scripts/wayland-smoke.sh, scripts/x11-keys.sh and scripts/gnome-keys.sh);
+# sourced, not run.
 # shellcheck shell=bash
 
 # Each process started in the background runs in a session of its own (setsid), so that everything it starts,
@@ -31,6 +32,20 @@ end_sessions() {
         ps -o pid,user,args -p "$(tr '\n' ',' <<<"$left" | sed 's/,$//')" >&2 || true
         return 1
     fi
+}
+
+# Makes the run's scratch folder ($scratch) and, as the run exits, ends every session started above (the run
+# fails when a process of them is left) and removes the folder.
+start_run() {
+    scratch=$(mktemp -d)
+    trap end_run EXIT
+}
+# shellcheck disable=SC2317 # called by the trap above
+end_run() {
+    local status=$?
+    end_sessions || status=1
+    rm -rf "$scratch"
+    exit "$status"
 }
 
 # The numbers a picture shows in a box of it: a line of text for each line of numbers, one blank between them.

@@ -23,6 +23,10 @@ check_packages+=(sway qt6-wayland wtype grim jq imagemagick tesseract-ocr)
 check_packages+=(xvfb xdotool)
 # The X11 desktop check: openbox to move the window, qt6ct for a dark palette, xdotool to drive it.
 check_packages+=(openbox qt6ct xdotool)
+# The GNOME key check (scripts/gnome-keys.sh): GNOME's own compositor headless, with the PipeWire session it
+# expects beside it (and GStreamer's PipeWire plugin for its screen cast), and D-Bus for Python to type through
+# its remote desktop.
+check_packages+=(mutter pipewire wireplumber gstreamer1.0-pipewire python3-dbus)
 # scripts/windows.sh: the MinGW-w64 cross compilers, GoogleTest's sources to build for them, Wine on a virtual X
 # screen with a window manager, xdotool to drive the program, and zip.
 windows_packages=(cmake ninja-build g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest)

@@ -109,7 +109,7 @@ if [ "${2:-}" = --in-wine ]; then
     else
         snapshot "$WINEPREFIX/../before-exam"
         tests/window/win32/exam_end_to_end.sh "$installed/testola.exe" \
-            "$build/tests/window/win32/testola_first_exam_answers.exe"
+            "$build/tests/testola_first_exam_answers.exe"
         tests/window/win32/check_version.sh "$build/tests/window/win32/testola_read_version.exe" \
             "$installed/testola.exe" LICENSE
         snapshot "$WINEPREFIX/../after-exam"

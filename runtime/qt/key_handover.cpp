@@ -1,5 +1,6 @@
 #include "key_handover.h"
 
+#include <QAbstractEventDispatcher>
 #include <QWidget>
 
 namespace testola {
@@ -30,14 +31,15 @@ void KeyHandover::Opening(QWidget* box) {
 
 void KeyHandover::Closed() {
     m_box = nullptr;
-    std::vector<HeldKey> held;
-    held.swap(m_held);
-    // Queued behind nothing: the box's own event loop took every key there was before it returned.
-    for (const HeldKey& key : held) {
-        QWindowSystemInterface::handleExtendedKeyEvent(key.Window, key.Timestamp, key.Type, key.Key, key.Modifiers,
-                                                       key.NativeScanCode, key.NativeVirtualKey, key.NativeModifiers,
-                                                       key.Text, key.Repeat, key.RepeatCount);
+    if (m_held.empty()) {
+        return;
     }
+    // The last first, so that the first held is the queue's first.
+    for (auto key = m_held.rbegin(); key != m_held.rend(); ++key) {
+        QWindowSystemInterfacePrivate::windowSystemEventQueue.prepend(key->release());
+    }
+    m_held.clear();
+    QAbstractEventDispatcher::instance()->wakeUp();
 }
 
 bool KeyHandover::sendEvent(SystemEvent* event) {
@@ -49,9 +51,7 @@ bool KeyHandover::sendEvent(SystemEvent* event) {
                 Retarget(key, boxWindow);
             }
         } else if (m_box != nullptr && key.keyType != QEvent::ShortcutOverride) {
-            m_held.push_back(HeldKey{key.nullWindow() ? nullptr : key.window.data(), key.timestamp, key.keyType,
-                                     key.key, key.modifiers, key.nativeScanCode, key.nativeVirtualKey,
-                                     key.nativeModifiers, key.unicode, key.repeat, key.repeatCount});
+            m_held.push_back(std::make_unique<KeyEvent>(key));
             return true;
         } else if (key.window != nullptr && !key.window->isVisible() && key.window->transientParent() != nullptr) {
             Retarget(key, key.window->transientParent());

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QPointer>
-#include <QString>
-#include <QWindow>
+#include <memory>
 #include <qpa/qwindowsysteminterface_p.h>
 #include <vector>
 
@@ -14,7 +13,10 @@ namespace testola {
 // window that had the keyboard until it hands the keyboard over, and Qt drops the keys of a window a modal box
 // blocks; here they are handed to the box instead. Keys that arrive after the box has closed but before the
 // handler that opened it has finished are held, and sent on to the window once it has: so a key typed ahead
-// meets the buttons as the handler leaves them. Keys for a hidden box go to the window it belongs to.
+// meets the buttons as the handler leaves them. They go back to the front of Qt's queue, where they were taken
+// from: the keys queued meanwhile (on Wayland, the lost keys of the box's surface) were typed after them, and a
+// release handled before its press would leave a button drawn pressed and never clicked. Keys for a hidden box
+// go to the window it belongs to.
 // Installed for the whole application while it exists; Qt takes one such handler at a time.
 class KeyHandover : public QWindowSystemEventHandler {
 public:
@@ -25,28 +27,15 @@ public:
 
     // From just before the box is shown until the call that showed it returns.
     void Opening(QWidget* box);
-    // The call that showed the box returns: the keys held since it closed go on to the window, in order.
+    // The call that showed the box returns: the keys held since it closed go on to the window, ahead of any
+    // queued since.
     void Closed();
 
     bool sendEvent(QWindowSystemInterfacePrivate::WindowSystemEvent* event) override;
 
 private:
-    struct HeldKey {
-        QPointer<QWindow> Window;
-        ulong Timestamp;
-        QEvent::Type Type;
-        int Key;
-        Qt::KeyboardModifiers Modifiers;
-        quint32 NativeScanCode;
-        quint32 NativeVirtualKey;
-        quint32 NativeModifiers;
-        QString Text;
-        bool Repeat;
-        ushort RepeatCount;
-    };
-
     QPointer<QWidget> m_box;
-    std::vector<HeldKey> m_held;
+    std::vector<std::unique_ptr<QWindowSystemInterfacePrivate::KeyEvent>> m_held;
 };
 
 } // namespace testola

@@ -8,9 +8,11 @@
 #include "run_time_error.h"
 #include "verdict.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAccessible>
 #include <QDialog>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -398,29 +400,75 @@ TEST(RealProgram, TheExitButtonEndsTheEventLoopWithSuccess) {
     EXPECT_FALSE(form.isVisible());
 }
 
-// Keys as the window system queues them for the program's window, each pressed and released: the window keeps
-// the keyboard for a while after a box opens, and the box keeps it for a while after it closes.
-void QueueForWindow(QWidget& window, const QString& keys) {
+// Keys as the window system queues them for a window, each pressed and released: the window keeps the keyboard
+// for a while after a box opens, and the box keeps it for a while after it closes.
+void QueueForWindow(QWindow* window, const QString& keys) {
     for (const QChar typed : keys) {
         const bool isReturn = typed == QLatin1Char('\n');
-        const int key = isReturn ? int(Qt::Key_Return) : typed.unicode();
+        const int key = isReturn ? int(Qt::Key_Return) : typed.toUpper().unicode();
         const QString text = isReturn ? QStringLiteral("\r") : QString(typed);
         for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
-                window.windowHandle(), type, key, Qt::NoModifier, text);
+            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(window, type, key,
+                                                                                                 Qt::NoModifier, text);
         }
     }
 }
+void QueueForWindow(QWidget& window, const QString& keys) {
+    QueueForWindow(window.windowHandle(), keys);
+}
 
-// Waits until the queued keys are taken; a box left open by a lost key is closed, and the test fails.
+// Waits until the queued keys are taken; a box left open by a lost key is closed, and the test fails. The
+// deadline ends with the wait, so that on a loaded machine it never closes a box of a later test.
 void TakeQueuedKeys() {
-    QTimer::singleShot(kWaitDeadline, [] {
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, [] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             ADD_FAILURE() << "a box was still open: " << modal->windowTitle().toStdString();
             modal->close();
         }
     });
+    deadline.start(kWaitDeadline);
     QTest::qWait(300);
+}
+
+// The keys a window takes, each as + or - (pressed or released) and its text.
+class KeysTaken : public QObject {
+public:
+    explicit KeysTaken(QWidget& window) { window.installEventFilter(this); }
+    QString Keys;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+            Keys += (event->type() == QEvent::KeyPress ? QLatin1Char('+') : QLatin1Char('-')) +
+                    static_cast<QKeyEvent*>(event)->text();
+        }
+        return false;
+    }
+};
+
+// Return closes the box; the keys after it reach the window in the order typed, those Qt had queued for the box
+// and those queued as the event loop woke after it had closed: where Qt's Wayland plugin reads the compositor's
+// keys, and with them those for the box's surface, already gone, that the program sends on.
+TEST_F(RealDialogs, KeysQueuedAsABoxClosesReachTheWindowInTheOrderTyped) {
+    KeysTaken taken(m_window);
+    QMetaObject::Connection wake;
+    OnNextModal([&wake](QWidget* modal) {
+        QWindow* box = modal->windowHandle();
+        QueueForWindow(box, QStringLiteral("\nab"));
+        wake =
+            QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, box, [box, &wake] {
+                if (!box->isVisible()) {
+                    QObject::disconnect(wake);
+                    QueueForWindow(box, QStringLiteral("cd"));
+                }
+            });
+    });
+    m_runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0", kExtras);
+    TakeQueuedKeys();
+    QObject::disconnect(wake);
+    EXPECT_EQ(taken.Keys.toStdString(), "-\r+a-a+b-b+c-c+d-d");
 }
 
 TEST(RealProgram, KeysTypedAheadOfTheAnswerBoxGoToItsFieldAndThoseAfterItToTheWindow) {

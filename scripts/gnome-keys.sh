@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# The program as a native Wayland client on GNOME's own compositor (mutter, headless) with Qt's GNOME theme,
+# driven by keys typed through mutter's remote-desktop interface. Each run starts the program and takes a whole
+# exam as a quick typist does: as soon as a box has the keyboard, its answer, Return and the next example's
+# Returns in one burst. Four answers are right and four wrong, so the verdict is a pass (8 points, the least
+# there is) only if every right answer counted, and it comes only if no Return was lost; Escape, Escape then
+# ends the program with status 0. Every process started is ended at the end, and that is checked.
+# Runs as an unprivileged user: nobody, when started as root.
+# Usage: scripts/gnome-keys.sh PROGRAM FIRST_EXAM_ANSWERS [RUNS]   (RUNS: 20 unless given)
+set -euo pipefail
+program=$1 answers_program=$2 runs=${3:-20}
+source "$(dirname "$0")/end-to-end-common.sh"
+
+start_run
+program_pid=
+fail() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+
+mapfile -t answers < <("$answers_program")
+[ "${#answers[@]}" -eq 8 ] || fail "$answers_program gave ${#answers[@]} answers, not 8"
+
+# One D-Bus client for all the runs: mutter ends a remote-desktop session when its caller goes. It reads one
+# burst a line (key names or texts) from the pipe named, sends each key's press and release, and says when it
+# has sent them.
+typist='
+import sys
+import time
+import dbus
+
+name = "org.gnome.Mutter.RemoteDesktop"
+bus = dbus.SessionBus()
+# Mutter takes its name on the bus a while after it opens its Wayland socket.
+while not bus.name_has_owner(name):
+    time.sleep(0.1)
+desktop = dbus.Interface(bus.get_object(name, "/org/gnome/Mutter/RemoteDesktop"), name)
+session = dbus.Interface(bus.get_object(name, desktop.CreateSession()), name + ".Session")
+session.Start()
+keys = {"Return": 0xFF0D, "Escape": 0xFF1B, "Shift": 0xFFE1}
+for line in open(sys.argv[1]):
+    for word in line.split():
+        for symbol in [keys[word]] if word in keys else map(ord, word):
+            session.NotifyKeyboardKeysym(symbol, True)
+            session.NotifyKeyboardKeysym(symbol, False)
+    print("sent", line.strip(), flush=True)
+session.Stop()
+'
+
+# The user's own copy of the program, and a home and a runtime folder that it owns.
+chmod 755 "$scratch"
+install -m 755 "$program" "$scratch/testola"
+mkdir -m 700 "$scratch/runtime"
+mkdir -p "$scratch/home/.config/glib-2.0/settings"
+# No key repeats: under load the typist's release can come half a second after its press, and the key, held that
+# long, repeats as it should. Mutter reads this from GLib's key-file settings.
+printf '[org/gnome/desktop/peripherals/keyboard]\nrepeat=false\n' >"$scratch/home/.config/glib-2.0/settings/keyfile"
+mkfifo "$scratch/keys"
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+    chown -R nobody "$scratch/runtime" "$scratch/home" "$scratch/keys"
+    as_user=(runuser -u nobody --)
+fi
+# A command run as the user, in a clean environment with the session bus, in a session of its own.
+start_as_user() {
+    start_in_session "${as_user[@]}" env -i HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" \
+        PATH=/usr/bin:/bin DBUS_SESSION_BUS_ADDRESS="unix:path=$scratch/runtime/bus" "$@"
+}
+# Wait up to ten seconds for what a starting process makes: a file, or a line in its log.
+wait_for_file() {
+    for _ in $(seq 100); do
+        [ -e "$1" ] && return
+        sleep 0.1
+    done
+    fail "$2 did not start"
+}
+wait_for_line() {
+    for _ in $(seq 100); do
+        grep -qxF "$2" "$1" && return
+        sleep 0.1
+    done
+    fail "$3 did not start: $(cat "$1")"
+}
+
+start_as_user dbus-daemon --session --nofork --address="unix:path=$scratch/runtime/bus" >"$scratch/dbus.log" 2>&1
+wait_for_file "$scratch/runtime/bus" "the session bus"
+start_as_user pipewire >"$scratch/pipewire.log" 2>&1
+start_as_user wireplumber >"$scratch/wireplumber.log" 2>&1
+start_as_user GSETTINGS_BACKEND=keyfile mutter --wayland --headless --no-x11 --virtual-monitor 1024x768 \
+    >"$scratch/mutter.log" 2>&1
+wait_for_file "$scratch/runtime/wayland-0" "mutter"
+# Opened for reading and writing, the pipe does not wait for the typist; closed, it ends the typist.
+exec 4<>"$scratch/keys"
+start_as_user python3 -c "$typist" "$scratch/keys" >"$scratch/typist.log" 2>&1
+# The first key only makes mutter announce its keyboard, and is lost.
+echo Shift >&4
+wait_for_line "$scratch/typist.log" "sent Shift" "the typist"
+
+# The title of each window that got the keyboard, a line each, from the program's Wayland trace: a surface's
+# title is set on its toplevel, and both of the program's keyboards hear each enter (one serial).
+focus_history() {
+    awk '
+        # The objects a request or event names, in order, as id[1], id[2]...
+        function ids(line) {
+            n = 0
+            while (match(line, /@[0-9]+/)) {
+                id[++n] = substr(line, RSTART + 1, RLENGTH - 1)
+                line = substr(line, RSTART + RLENGTH)
+            }
+        }
+        /\.get_xdg_surface\(/ { ids($0); surface_of[id[2]] = id[3] }
+        /\.get_toplevel\(/ { ids($0); toplevel[id[2]] = surface_of[id[1]] }
+        /\.set_title\(/ {
+            ids($0); text = $0; sub(/.*set_title\("/, "", text); sub(/"\)$/, "", text)
+            title[toplevel[id[1]]] = text
+        }
+        /wl_keyboard@[0-9]+\.enter\(/ {
+            ids($0); text = $0; sub(/.*enter\(/, "", text); sub(/,.*/, "", text)
+            if (text != serial) { serial = text; print title[id[2]] }
+        }' "$scratch/program.log"
+}
+# Waits up to ten seconds for the window with this title to have the keyboard for the COUNTth time.
+wait_for_focus() {
+    local name=$1 count=${2:-1} history
+    for _ in $(seq 100); do
+        history=$(focus_history)
+        [ "$(tail -n 1 <<<"$history")" = "$name" ] && [ "$(grep -cxF "$name" <<<"$history")" -eq "$count" ] && return
+        sleep 0.1
+    done
+    fail "\"$name\" did not get the keyboard for the time number $count; it went to: $(paste -sd '|' <<<"$history")"
+}
+
+for run in $(seq "$runs"); do
+    started=$(date +%s%N)
+    start_as_user WAYLAND_DISPLAY=wayland-0 XDG_CURRENT_DESKTOP=GNOME QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
+        "$scratch/testola" >"$scratch/program.log" 2>&1
+    program_pid=${sessions[-1]}
+    wait_for_focus Testola
+    echo Return Return >&4 # the first example and its answer box
+    for number in 1 2 3 4 5 6 7 8; do
+        wait_for_focus "Ввод ответа" "$number"
+        answer=${answers[number - 1]}
+        # Odd examples wrong: no midpoint is one more than the midpoint.
+        [ $((number % 2)) -eq 1 ] && answer=$(awk -v right="$answer" 'BEGIN { printf "%g", right + 1 }')
+        # Then the next example and its answer box, or after the eighth the verdict.
+        if [ "$number" -lt 8 ]; then
+            echo "$answer" Return Return Return >&4
+        else
+            echo "$answer" Return Return >&4
+        fi
+    done
+    wait_for_focus "Тестирование успешно пройдено"
+    echo Escape Escape >&4
+    ends_with_success
+    echo "run $run of $runs: the verdict was a pass and the program ended with status 0" \
+        "($((($(date +%s%N) - started) / 1000000)) ms)"
+done
+echo "All $runs runs under mutter with Qt's GNOME theme took the exam with every key typed ahead of the boxes."
