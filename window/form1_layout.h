@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contrast.h"
 #include "form1_texts.h"
 
 #include <array>
@@ -76,11 +77,11 @@ inline constexpr double WindowFontPoints = 8.25;
 inline constexpr double SmallButtonFontPoints = 8.25;
 inline constexpr double TitleFontPoints = 12.0;
 
-// The classic desktop colours (0xRRGGBB) for the three title-bar colours the window is painted in, where the
-// platform has no system colours of its own: a white title on a navy strip (16:1) over a grey window.
-inline constexpr unsigned ActiveTitleColour = 0x000080;
-inline constexpr unsigned ActiveTitleTextColour = 0xFFFFFF;
-inline constexpr unsigned InactiveTitleColour = 0x808080;
+// The classic desktop colours for the three title-bar colours the window is painted in, where the platform has
+// no system colours of its own: a white title on a navy strip (16:1) over a grey window.
+inline constexpr Rgb ActiveTitleColour{0x00, 0x00, 0x80};
+inline constexpr Rgb ActiveTitleTextColour{0xFF, 0xFF, 0xFF};
+inline constexpr Rgb InactiveTitleColour{0x80, 0x80, 0x80};
 // The matrix panel's disabled text: dark enough to read every number on the button face.
 inline constexpr unsigned PanelTextColour = 0x303030;
 

@@ -1,6 +1,7 @@
 #include "win32_form1.h"
 
 #include "accessible_text.h"
+#include "contrast.h"
 #include "wide_text.h"
 #include "win32_geometry.h"
 #include "window_resources.h"
@@ -53,6 +54,11 @@ LOGFONTW DefaultGuiFont() {
     LOGFONTW font{};
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
     return font;
+}
+
+Rgb SystemColour(int index) {
+    const COLORREF colour = GetSysColor(index);
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
 HICON LoadIconSized(HINSTANCE instance, int size) {
@@ -292,8 +298,9 @@ void Win32Form1::DrawItem(const DRAWITEMSTRUCT& item) {
     TEXTMETRICW metrics{};
     GetTextMetricsW(item.hDC, &metrics);
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, ReadableDisabledText(GetSysColor(COLOR_GRAYTEXT), GetSysColor(COLOR_BTNFACE),
-                                                GetSysColor(COLOR_BTNTEXT)));
+    const Rgb text =
+        MatrixTextColour(SystemColour(COLOR_GRAYTEXT), SystemColour(COLOR_BTNFACE), SystemColour(COLOR_BTNTEXT));
+    SetTextColor(item.hDC, RGB(text.Red, text.Green, text.Blue));
     const int lineHeight = metrics.tmHeight;
     int top = box.top + (box.bottom - box.top - static_cast<int>(lines.size()) * lineHeight) / 2;
     for (const std::wstring& line : lines) {

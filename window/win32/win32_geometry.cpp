@@ -8,22 +8,6 @@ namespace testola {
 namespace {
 
 constexpr double kPointsPerInch = 72.0;
-constexpr double kReadableContrast = 4.5;
-constexpr int kBlendSteps = 16;
-
-// The relative luminance of one sRGB channel.
-double Linear(BYTE channel) {
-    const double value = channel / 255.0;
-    return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-}
-
-double Luminance(COLORREF colour) {
-    return 0.2126 * Linear(GetRValue(colour)) + 0.7152 * Linear(GetGValue(colour)) + 0.0722 * Linear(GetBValue(colour));
-}
-
-BYTE Blend(BYTE from, BYTE to, int step) {
-    return static_cast<BYTE>(from + (to - from) * step / kBlendSteps);
-}
 
 } // namespace
 
@@ -41,24 +25,6 @@ RECT ToDeviceRect(const TwipsRect& twips, int dotsPerInch) {
 
 LONG FontHeight(double points, int dotsPerInch) {
     return -std::lround(points * dotsPerInch / kPointsPerInch);
-}
-
-double ContrastRatio(COLORREF first, COLORREF second) {
-    const double lighter = std::max(Luminance(first), Luminance(second));
-    const double darker = std::min(Luminance(first), Luminance(second));
-    return (lighter + 0.05) / (darker + 0.05);
-}
-
-COLORREF ReadableDisabledText(COLORREF disabledText, COLORREF face, COLORREF text) {
-    for (int step = 0; step < kBlendSteps; ++step) {
-        const COLORREF candidate = RGB(Blend(GetRValue(disabledText), GetRValue(text), step),
-                                       Blend(GetGValue(disabledText), GetGValue(text), step),
-                                       Blend(GetBValue(disabledText), GetBValue(text), step));
-        if (ContrastRatio(candidate, face) >= kReadableContrast) {
-            return candidate;
-        }
-    }
-    return text;
 }
 
 std::vector<std::wstring> CaptionLines(std::wstring_view caption) {

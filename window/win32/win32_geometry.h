@@ -17,14 +17,6 @@ RECT ToDeviceRect(const TwipsRect& twips, int dotsPerInch);
 // The height a LOGFONT asks for, negative so that it is the height of the characters, not of the cell.
 LONG FontHeight(double points, int dotsPerInch);
 
-// The contrast of two colours as the Web Content Accessibility Guidelines measure it, from 1 to 21.
-double ContrastRatio(COLORREF first, COLORREF second);
-
-// The disabled text colour where it reads on the face at 4.5:1 or better; otherwise the disabled colour moved
-// towards the normal text colour just far enough to reach it (or the text colour itself, which is the best
-// the desktop's scheme offers).
-COLORREF ReadableDisabledText(COLORREF disabledText, COLORREF face, COLORREF text);
-
 // The lines of a caption, split at each CR LF; the empty text has no lines, and an empty line stays a line.
 std::vector<std::wstring> CaptionLines(std::wstring_view caption);
 

@@ -40,27 +40,6 @@ TEST(FontHeight, IsTheCharacterHeightInPixelsRounded) {
     EXPECT_EQ(FontHeight(12.0, 120), -20);
 }
 
-TEST(ContrastRatio, MeasuresAsTheGuidelinesDo) {
-    EXPECT_NEAR(ContrastRatio(RGB(0, 0, 0), RGB(255, 255, 255)), 21.0, 1e-9);
-    EXPECT_NEAR(ContrastRatio(RGB(90, 90, 90), RGB(90, 90, 90)), 1.0, 1e-9);
-    // The classic scheme's grey text on its grey face.
-    EXPECT_NEAR(ContrastRatio(RGB(128, 128, 128), RGB(192, 192, 192)), 2.17, 0.01);
-}
-
-TEST(ReadableDisabledText, KeepsTheSystemsColourWhereItReads) {
-    // Windows 10's grey text on its button face: 4.54:1.
-    EXPECT_EQ(ReadableDisabledText(RGB(109, 109, 109), RGB(240, 240, 240), RGB(0, 0, 0)), RGB(109, 109, 109));
-}
-
-TEST(ReadableDisabledText, DarkensAFaintColourJustEnough) {
-    // 128 moves to black in sixteenths: 80 reads at 4.43:1, 72 at 5.03:1.
-    EXPECT_EQ(ReadableDisabledText(RGB(128, 128, 128), RGB(192, 192, 192), RGB(0, 0, 0)), RGB(72, 72, 72));
-}
-
-TEST(ReadableDisabledText, FallsBackToTheTextColourWhenNothingReads) {
-    EXPECT_EQ(ReadableDisabledText(RGB(150, 150, 150), RGB(150, 150, 150), RGB(140, 140, 140)), RGB(140, 140, 140));
-}
-
 TEST(CaptionLines, SplitAtEachCrLfKeepingEmptyLines) {
     EXPECT_TRUE(CaptionLines(L"").empty());
     EXPECT_EQ(CaptionLines(L"\r\n 3 7 1\r\n 10 0 5\r\n 2 2 9"),
