@@ -36,11 +36,16 @@ inline constexpr std::string_view Command6 = "Command6"; // answer
 inline constexpr std::string_view Image1 = "Image1";     // the strip's icon
 inline constexpr std::string_view Label1 = "Label1";     // the title strip
 
+// What each control is, which decides how a front end makes it: the panel is a push button only in name,
+// disabled for good and drawn by the window.
+enum class ControlKind { PushButton, Panel, Strip, Icon };
+
 // The window's font (the platform's default size), the bold one of the two small buttons, and the strip's.
 enum class ControlFont { Window, SmallBold, TitleBold };
 
 struct ControlLayout {
     std::string_view Name;
+    ControlKind Kind;
     TwipsRect Box;
     std::string_view Caption;
     std::string_view Tooltip;
@@ -54,15 +59,55 @@ inline constexpr TwipsRect Form1Client{0, 0, 4695, 2055};
 
 // Topmost first; push buttons are always above the strip and its icon.
 inline constexpr std::array<ControlLayout, 8> Form1Controls{{
-    {Command6, {2400, 600, 2175, 255}, AnswerCaption, AnswerCaption, false, 1, ControlFont::Window},
-    {Command5, {120, 1680, 4455, 255}, ResultCaption, ResultCaption, false, 2, ControlFont::Window},
-    {Command4, {120, 600, 2175, 255}, StartCaption, StartCaption, true, 0, ControlFont::Window},
-    {Command3, {0, 480, 4695, 1575}, "", "", false, 6, ControlFont::Window},
-    {Command2, {3960, 120, 255, 255}, MinimiseCaption, MinimiseTooltip, true, 3, ControlFont::SmallBold},
-    {Command1, {4320, 120, 255, 255}, ExitCaption, ExitTooltip, true, 4, ControlFont::SmallBold},
-    {Image1, {120, 120, 255, 255}, "", "", true, -1, ControlFont::Window},
-    {Label1, {60, 60, 4575, 375}, StripCaption, "", true, -1, ControlFont::TitleBold},
+    {Command6,
+     ControlKind::PushButton,
+     {2400, 600, 2175, 255},
+     AnswerCaption,
+     AnswerCaption,
+     false,
+     1,
+     ControlFont::Window},
+    {Command5,
+     ControlKind::PushButton,
+     {120, 1680, 4455, 255},
+     ResultCaption,
+     ResultCaption,
+     false,
+     2,
+     ControlFont::Window},
+    {Command4,
+     ControlKind::PushButton,
+     {120, 600, 2175, 255},
+     StartCaption,
+     StartCaption,
+     true,
+     0,
+     ControlFont::Window},
+    {Command3, ControlKind::Panel, {0, 480, 4695, 1575}, "", "", false, 6, ControlFont::Window},
+    {Command2,
+     ControlKind::PushButton,
+     {3960, 120, 255, 255},
+     MinimiseCaption,
+     MinimiseTooltip,
+     true,
+     3,
+     ControlFont::SmallBold},
+    {Command1,
+     ControlKind::PushButton,
+     {4320, 120, 255, 255},
+     ExitCaption,
+     ExitTooltip,
+     true,
+     4,
+     ControlFont::SmallBold},
+    {Image1, ControlKind::Icon, {120, 120, 255, 255}, "", "", true, -1, ControlFont::Window},
+    {Label1, ControlKind::Strip, {60, 60, 4575, 375}, StripCaption, "", true, -1, ControlFont::TitleBold},
 }};
+
+// Enter presses the focused push button, or this one when none has the focus; it has the focus at start.
+// Escape presses the cancel button.
+inline constexpr std::string_view DefaultButton = Command4;
+inline constexpr std::string_view CancelButton = Command1;
 
 // The row of the named control; a name not in the table is a fault in the program.
 const ControlLayout& LayoutOf(std::string_view name);

@@ -8,9 +8,9 @@
 
 namespace testola::testing {
 
-ScriptedView::ScriptedView() : m_focus(Command4) {
+ScriptedView::ScriptedView() : m_focus(DefaultButton) {
     for (const ControlLayout& layout : Form1Controls) {
-        if (layout.Name != Image1 && layout.Name != Label1) {
+        if (layout.Kind == ControlKind::PushButton || layout.Kind == ControlKind::Panel) {
             m_controls[std::string(layout.Name)] = {std::string(layout.Caption), std::string(layout.Tooltip),
                                                     layout.Enabled, ""};
         }
@@ -27,7 +27,7 @@ void ScriptedView::SetEnabled(std::string_view button, bool enabled) {
     const auto at = std::find(order.begin(), order.end(), button);
     for (std::size_t step = 1; step < order.size(); ++step) {
         const std::string_view next = order[(static_cast<std::size_t>(at - order.begin()) + step) % order.size()];
-        if (next != Command3 && At(next).Enabled) {
+        if (LayoutOf(next).Kind == ControlKind::PushButton && At(next).Enabled) {
             SetFocus(next);
             return;
         }

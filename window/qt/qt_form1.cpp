@@ -79,7 +79,7 @@ QtForm1::QtForm1(Runtime& runtime, RandomSource& random, QWidget* parent)
     FollowDesktopColours(*this);
     setAccessibleDescription(ToQString(StripCaption).trimmed());
     SetTabOrder();
-    Button(Command4)->setFocus();
+    Button(DefaultButton)->setFocus();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->geometry().center() - rect().center());
@@ -91,20 +91,26 @@ void QtForm1::BuildControls() {
     for (auto row = Form1Controls.rbegin(); row != Form1Controls.rend(); ++row) {
         const ControlLayout& layout = *row;
         QWidget* control = nullptr;
-        if (layout.Name == Label1) {
+        switch (layout.Kind) {
+        case ControlKind::Strip: {
             auto* strip = new TitleStrip(ToQString(layout.Caption), this);
             strip->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             strip->setAutoFillBackground(true);
             control = strip;
-        } else if (layout.Name == Image1) {
+            break;
+        }
+        case ControlKind::Icon:
             control = new IconImage(windowIcon(), this);
-        } else if (layout.Name == Command3) {
+            break;
+        case ControlKind::Panel:
             m_panel = new MatrixPanel(this);
             control = m_panel;
-        } else {
+            break;
+        case ControlKind::PushButton:
             control = MakeButton(layout.Name);
             connect(static_cast<QPushButton*>(control), &QPushButton::clicked, this,
                     [this, name = layout.Name] { m_form.Press(name); });
+            break;
         }
         PlaceControl(control, layout, m_scale);
         if (layout.Font != ControlFont::Window) {

@@ -18,7 +18,7 @@ constexpr wchar_t kClassName[] = L"TestolaForm1";
 constexpr int kFirstControlId = 100;
 
 bool IsPushButton(const ControlLayout& layout) {
-    return layout.Name != Command3 && layout.Name != Image1 && layout.Name != Label1;
+    return layout.Kind == ControlKind::PushButton;
 }
 
 int DotsPerInchOf(HWND window) {
@@ -98,7 +98,7 @@ Win32Form1::Win32Form1(HINSTANCE instance, Runtime& runtime, RandomSource& rando
     CentreOnScreen();
     // The focused button shows its dotted frame from the start, not only once a key has been pressed.
     SendMessageW(m_window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-    m_focusTarget = At(Command4).Window;
+    m_focusTarget = At(DefaultButton).Window;
 }
 
 Win32Form1::~Win32Form1() {
@@ -118,17 +118,22 @@ void Win32Form1::CreateControls() {
         const ControlLayout& layout = Form1Controls[index];
         const wchar_t* kind = L"BUTTON";
         DWORD style = common;
-        if (layout.Name == Label1) {
+        switch (layout.Kind) {
+        case ControlKind::Strip:
             kind = L"STATIC";
             style |= SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX;
-        } else if (layout.Name == Image1) {
+            break;
+        case ControlKind::Icon:
             kind = L"STATIC";
             style |= SS_OWNERDRAW;
-        } else if (layout.Name == Command3) {
-            // A push button only in name: disabled for good, drawn by the window so its lines are centred.
+            break;
+        case ControlKind::Panel:
+            // Drawn by the window, so that its lines are centred.
             style |= BS_OWNERDRAW;
-        } else {
-            style |= (layout.Name == Command4 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY | WS_TABSTOP;
+            break;
+        case ControlKind::PushButton:
+            style |= (layout.Name == DefaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY | WS_TABSTOP;
+            break;
         }
         if (!layout.Enabled) {
             style |= WS_DISABLED;
