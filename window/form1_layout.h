@@ -53,56 +53,29 @@ struct ControlLayout {
     // The order in which Tab visits the controls, lowest first; -1 for a control that is not in the tab order.
     int TabIndex;
     ControlFont Font;
+    std::string_view AccessibleName;
 };
 
 inline constexpr TwipsRect Form1Client{0, 0, 4695, 2055};
 
-// Topmost first; push buttons are always above the strip and its icon.
+// Topmost first; push buttons are always above the strip and its icon. The accessible name is what assistive
+// technology calls a control whose caption does not say what it is; empty where the caption does.
+// clang-format off
 inline constexpr std::array<ControlLayout, 8> Form1Controls{{
-    {Command6,
-     ControlKind::PushButton,
-     {2400, 600, 2175, 255},
-     AnswerCaption,
-     AnswerCaption,
-     false,
-     1,
-     ControlFont::Window},
-    {Command5,
-     ControlKind::PushButton,
-     {120, 1680, 4455, 255},
-     ResultCaption,
-     ResultCaption,
-     false,
-     2,
-     ControlFont::Window},
-    {Command4,
-     ControlKind::PushButton,
-     {120, 600, 2175, 255},
-     StartCaption,
-     StartCaption,
-     true,
-     0,
-     ControlFont::Window},
-    {Command3, ControlKind::Panel, {0, 480, 4695, 1575}, "", "", false, 6, ControlFont::Window},
-    {Command2,
-     ControlKind::PushButton,
-     {3960, 120, 255, 255},
-     MinimiseCaption,
-     MinimiseTooltip,
-     true,
-     3,
-     ControlFont::SmallBold},
-    {Command1,
-     ControlKind::PushButton,
-     {4320, 120, 255, 255},
-     ExitCaption,
-     ExitTooltip,
-     true,
-     4,
-     ControlFont::SmallBold},
-    {Image1, ControlKind::Icon, {120, 120, 255, 255}, "", "", true, -1, ControlFont::Window},
-    {Label1, ControlKind::Strip, {60, 60, 4575, 375}, StripCaption, "", true, -1, ControlFont::TitleBold},
+    {Command6, ControlKind::PushButton, {2400, 600, 2175, 255}, AnswerCaption, AnswerCaption, false, 1, ControlFont::Window, ""},
+    {Command5, ControlKind::PushButton, {120, 1680, 4455, 255}, ResultCaption, ResultCaption, false, 2, ControlFont::Window, ""},
+    {Command4, ControlKind::PushButton, {120, 600, 2175, 255}, StartCaption, StartCaption, true, 0, ControlFont::Window, ""},
+    {Command3, ControlKind::Panel, {0, 480, 4695, 1575}, "", "", false, 6, ControlFont::Window, PanelName},
+    {Command2, ControlKind::PushButton, {3960, 120, 255, 255}, MinimiseCaption, MinimiseTooltip, true, 3, ControlFont::SmallBold, MinimiseTooltip},
+    {Command1, ControlKind::PushButton, {4320, 120, 255, 255}, ExitCaption, ExitTooltip, true, 4, ControlFont::SmallBold, ExitTooltip},
+    {Image1, ControlKind::Icon, {120, 120, 255, 255}, "", "", true, -1, ControlFont::Window, ""},
+    {Label1, ControlKind::Strip, {60, 60, 4575, 375}, StripCaption, "", true, -1, ControlFont::TitleBold, ""},
 }};
+// clang-format on
+
+// What assistive technology says of the window, named by its caption: the strip's caption, without the spaces
+// that keep it clear of the icon.
+inline constexpr std::string_view Form1Description = StripCaption.substr(StripCaption.find_first_not_of(' '));
 
 // Enter presses the focused push button, or this one when none has the focus; it has the focus at start.
 // Escape presses the cancel button.

@@ -27,6 +27,9 @@ void PlaceControl(QWidget* control, const ControlLayout& layout, double scale) {
     if (!layout.Tooltip.empty()) {
         control->setToolTip(ToQString(layout.Tooltip));
     }
+    if (!layout.AccessibleName.empty()) {
+        control->setAccessibleName(ToQString(layout.AccessibleName));
+    }
 }
 
 QFont DesignFont(double points, bool bold, double scale) {
@@ -77,7 +80,7 @@ QtForm1::QtForm1(Runtime& runtime, RandomSource& random, QWidget* parent)
 
     BuildControls();
     FollowDesktopColours(*this);
-    setAccessibleDescription(ToQString(StripCaption).trimmed());
+    setAccessibleDescription(ToQString(Form1Description));
     SetTabOrder();
     Button(DefaultButton)->setFocus();
 
@@ -116,10 +119,6 @@ void QtForm1::BuildControls() {
         if (layout.Font != ControlFont::Window) {
             control->setFont(FontOf(layout, m_scale));
         }
-    }
-    // The two one-character buttons are named by what they do.
-    for (std::string_view small : {Command1, Command2}) {
-        Button(small)->setAccessibleName(Button(small)->toolTip());
     }
 }
 

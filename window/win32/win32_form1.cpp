@@ -145,6 +145,9 @@ void Win32Form1::CreateControls() {
             throw std::runtime_error("a control cannot be created");
         }
         m_controls[index] = {&layout, control, ToWide(layout.Tooltip)};
+        if (!layout.AccessibleName.empty()) {
+            SetAccessibleName(control, ToWide(layout.AccessibleName));
+        }
     }
     // Stacked as the table lists them, topmost first.
     HWND above = HWND_TOP;
@@ -152,13 +155,7 @@ void Win32Form1::CreateControls() {
         SetWindowPos(control.Window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         above = control.Window;
     }
-    // The two one-character buttons are named by what they do, and the panel by what it shows.
-    for (std::string_view small : {Command1, Command2}) {
-        SetAccessibleName(At(small).Window, ToWide(LayoutOf(small).Tooltip));
-    }
-    SetAccessibleName(At(Command3).Window, ToWide(PanelName));
-    const std::string_view strip = StripCaption.substr(StripCaption.find_first_not_of(' '));
-    SetAccessibleDescription(m_window, ToWide(strip));
+    SetAccessibleDescription(m_window, ToWide(Form1Description));
 }
 
 void Win32Form1::AddTooltips() {
