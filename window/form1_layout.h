@@ -4,6 +4,7 @@
 #include "form1_texts.h"
 
 #include <array>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -85,8 +86,14 @@ inline constexpr std::string_view CancelButton = Command1;
 // The row of the named control; a name not in the table is a fault in the program.
 const ControlLayout& LayoutOf(std::string_view name);
 
-// The controls in the order Tab visits them. The panel is among them but never takes the focus.
+// The push buttons in the order Tab visits them. (The panel, last in the order, never takes the focus.)
 std::vector<std::string_view> TabOrder();
+
+// The control that Tab (forward) or Shift+Tab (back) moves to from the current one, along the order, passing over
+// those that cannot take the focus; the empty name when none can. From no control, Tab starts at the first and
+// Shift+Tab at the last.
+std::string_view NextInTabOrder(const std::vector<std::string_view>& order, std::string_view current, bool forward,
+                                const std::function<bool(std::string_view)>& canTakeFocus);
 
 // Fonts: "MS Sans Serif" with the Cyrillic character set, at these sizes.
 inline constexpr std::string_view DesignFontFamily = "MS Sans Serif";

@@ -317,9 +317,8 @@ void Win32Form1::DrawItem(const DRAWITEMSTRUCT& item) {
 void Win32Form1::RestoreFocus() {
     HWND target = m_focusTarget;
     if (target == nullptr || !IsWindowEnabled(target)) {
-        const std::string_view first = NextInTabOrder(TabOrder(), {}, true, [this](std::string_view name) {
-            return IsPushButton(LayoutOf(name)) && IsWindowEnabled(At(name).Window);
-        });
+        const std::string_view first =
+            NextInTabOrder(TabOrder(), {}, true, [this](std::string_view name) { return IsEnabled(name); });
         target = first.empty() ? nullptr : At(first).Window;
     }
     if (target != nullptr) {
@@ -351,10 +350,8 @@ bool Win32Form1::HandleKey(const MSG& message) {
     case VK_TAB: {
         // Along the table's tab order, which is not its stacking order.
         const bool forward = GetKeyState(VK_SHIFT) >= 0;
-        const std::string_view next =
-            NextInTabOrder(TabOrder(), FocusedButton(), forward, [this](std::string_view name) {
-                return IsPushButton(LayoutOf(name)) && IsWindowEnabled(At(name).Window);
-            });
+        const std::string_view next = NextInTabOrder(TabOrder(), FocusedButton(), forward,
+                                                     [this](std::string_view name) { return IsEnabled(name); });
         if (!next.empty()) {
             SetFocus(next);
         }

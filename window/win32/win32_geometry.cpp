@@ -42,19 +42,4 @@ std::vector<std::wstring> CaptionLines(std::wstring_view caption) {
     }
 }
 
-std::string_view NextInTabOrder(const std::vector<std::string_view>& order, std::string_view current, bool forward,
-                                const std::function<bool(std::string_view)>& canTakeFocus) {
-    const auto count = static_cast<std::ptrdiff_t>(order.size());
-    const auto found = std::find(order.begin(), order.end(), current);
-    // From nowhere, Tab starts at the first control and Shift+Tab at the last.
-    std::ptrdiff_t at = found == order.end() ? (forward ? -1 : count) : found - order.begin();
-    for (std::ptrdiff_t tried = 0; tried < count; ++tried) {
-        at = ((forward ? at + 1 : at - 1) % count + count) % count;
-        if (canTakeFocus(order[static_cast<std::size_t>(at)])) {
-            return order[static_cast<std::size_t>(at)];
-        }
-    }
-    return {};
-}
-
 } // namespace testola

@@ -2,7 +2,6 @@
 
 #include "form1_layout.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,10 +18,5 @@ LONG FontHeight(double points, int dotsPerInch);
 
 // The lines of a caption, split at each CR LF; the empty text has no lines, and an empty line stays a line.
 std::vector<std::wstring> CaptionLines(std::wstring_view caption);
-
-// The control that Tab (forward) or Shift+Tab (back) moves to from the current one, along the order, passing over
-// those that cannot take the focus; the empty name when none can. From no control, Tab starts at the first.
-std::string_view NextInTabOrder(const std::vector<std::string_view>& order, std::string_view current, bool forward,
-                                const std::function<bool(std::string_view)>& canTakeFocus);
 
 } // namespace testola

@@ -48,18 +48,5 @@ TEST(CaptionLines, SplitAtEachCrLfKeepingEmptyLines) {
     EXPECT_EQ(CaptionLines(L"a\nb"), (std::vector<std::wstring>{L"a\nb"})) << "a bare LF is no line break";
 }
 
-TEST(NextInTabOrder, PassesOverWhatCannotTakeTheFocusAndWraps) {
-    const std::vector<std::string_view> order{"A", "B", "C", "D"};
-    const auto allButB = [](std::string_view name) { return name != "B"; };
-    EXPECT_EQ(NextInTabOrder(order, "A", true, allButB), "C");
-    EXPECT_EQ(NextInTabOrder(order, "D", true, allButB), "A");
-    EXPECT_EQ(NextInTabOrder(order, "C", false, allButB), "A");
-    EXPECT_EQ(NextInTabOrder(order, "A", false, allButB), "D");
-    EXPECT_EQ(NextInTabOrder(order, "", true, allButB), "A");
-    EXPECT_EQ(NextInTabOrder(order, "", false, allButB), "D");
-    EXPECT_EQ(NextInTabOrder(order, "C", true, [](std::string_view name) { return name == "C"; }), "C");
-    EXPECT_EQ(NextInTabOrder(order, "A", true, [](std::string_view) { return false; }), "");
-}
-
 } // namespace
 } // namespace testola::testing
