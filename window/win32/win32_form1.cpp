@@ -1,9 +1,10 @@
 #include "win32_form1.h"
 
 #include "accessible_text.h"
+#include "caption_lines.h"
 #include "contrast.h"
+#include "device_pixels.h"
 #include "wide_text.h"
-#include "win32_geometry.h"
 #include "window_resources.h"
 
 #include <commctrl.h>

@@ -1,5 +1,5 @@
+#include "device_pixels.h"
 #include "row_name.h"
-#include "win32_geometry.h"
 
 namespace testola::testing {
 namespace {
@@ -38,14 +38,6 @@ TEST(FontHeight, IsTheCharacterHeightInPixelsRounded) {
     EXPECT_EQ(FontHeight(12.0, 96), -16);
     EXPECT_EQ(FontHeight(8.25, 144), -17);
     EXPECT_EQ(FontHeight(12.0, 120), -20);
-}
-
-TEST(CaptionLines, SplitAtEachCrLfKeepingEmptyLines) {
-    EXPECT_TRUE(CaptionLines(L"").empty());
-    EXPECT_EQ(CaptionLines(L"\r\n 3 7 1\r\n 10 0 5\r\n 2 2 9"),
-              (std::vector<std::wstring>{L"", L" 3 7 1", L" 10 0 5", L" 2 2 9"}));
-    EXPECT_EQ(CaptionLines(L"a\r\n"), (std::vector<std::wstring>{L"a", L""}));
-    EXPECT_EQ(CaptionLines(L"a\nb"), (std::vector<std::wstring>{L"a\nb"})) << "a bare LF is no line break";
 }
 
 } // namespace

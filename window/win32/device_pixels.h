@@ -2,9 +2,6 @@
 
 #include "form1_layout.h"
 
-#include <string>
-#include <string_view>
-#include <vector>
 #include <windows.h>
 
 namespace testola {
@@ -15,8 +12,5 @@ RECT ToDeviceRect(const TwipsRect& twips, int dotsPerInch);
 
 // The height a LOGFONT asks for, negative so that it is the height of the characters, not of the cell.
 LONG FontHeight(double points, int dotsPerInch);
-
-// The lines of a caption, split at each CR LF; the empty text has no lines, and an empty line stays a line.
-std::vector<std::wstring> CaptionLines(std::wstring_view caption);
 
 } // namespace testola

@@ -1,6 +1,5 @@
-#include "win32_geometry.h"
+#include "device_pixels.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace testola {
@@ -25,21 +24,6 @@ RECT ToDeviceRect(const TwipsRect& twips, int dotsPerInch) {
 
 LONG FontHeight(double points, int dotsPerInch) {
     return -std::lround(points * dotsPerInch / kPointsPerInch);
-}
-
-std::vector<std::wstring> CaptionLines(std::wstring_view caption) {
-    std::vector<std::wstring> lines;
-    if (caption.empty()) {
-        return lines;
-    }
-    for (std::size_t start = 0;;) {
-        const std::size_t end = caption.find(L"\r\n", start);
-        lines.emplace_back(caption.substr(start, end == std::wstring_view::npos ? end : end - start));
-        if (end == std::wstring_view::npos) {
-            return lines;
-        }
-        start = end + 2;
-    }
 }
 
 } // namespace testola
