@@ -1,7 +1,7 @@
 #include "qt_runtime.h"
 
-#include "dialog_common.h"
 #include "dialog_texts.h"
+#include "display_text.h"
 #include "hide_on_close.h"
 #include "input_box.h"
 
