@@ -151,4 +151,8 @@ void QtRuntime::EndWithStatus(int status) {
     QCoreApplication::exit(status);
 }
 
+bool IsWaylandClient() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 } // namespace testola

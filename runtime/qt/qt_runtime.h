@@ -55,4 +55,7 @@ private:
     std::unique_ptr<WaylandLostKeys> m_waylandKeys;
 };
 
+// Whether the program runs as a Wayland client, under whichever of Qt's Wayland plugins.
+bool IsWaylandClient();
+
 } // namespace testola
