@@ -107,7 +107,5 @@ inline constexpr double TitleFontPoints = 12.0;
 inline constexpr Rgb ActiveTitleColour{0x00, 0x00, 0x80};
 inline constexpr Rgb ActiveTitleTextColour{0xFF, 0xFF, 0xFF};
 inline constexpr Rgb InactiveTitleColour{0x80, 0x80, 0x80};
-// The matrix panel's disabled text: dark enough to read every number on the button face.
-inline constexpr unsigned PanelTextColour = 0x303030;
 
 } // namespace testola
