@@ -67,6 +67,7 @@ TEST(RunTimeError, CarriesItsKindAndARussianDescription) {
     for (const RunTimeErrorKind kind : {RunTimeErrorKind::Overflow, RunTimeErrorKind::FloatingPointFault}) {
         try {
             RaiseRunTimeError(kind);
+            FAIL() << "nothing raised";
         } catch (const RunTimeError& error) {
             EXPECT_EQ(error.Kind(), kind);
             EXPECT_EQ(std::string(error.what()), RunTimeErrorDescription(kind));
