@@ -1,6 +1,7 @@
 #include "application_setup.h"
 #include "modal_helper.h"
 #include "qt_form1.h"
+#include "qt_layout.h"
 #include "qt_printing.h"
 #include "qt_runtime.h"
 #include "random_sequence.h"
@@ -31,7 +32,7 @@ namespace {
 class RealDialogs : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_window.resize(313, 137);
+        m_window.resize(ToPixels(Form1Client).size());
         m_window.show();
         m_runtime.SetWindow(&m_window);
     }

@@ -17,8 +17,8 @@ TEST_P(TwipsOnScreen, RoundToTheNearestPixel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Densities, TwipsOnScreen,
-                         ::testing::Values(ScaleRow{{"WindowWidthAt96"}, 4695, 96, 313},
-                                           ScaleRow{{"WindowHeightAt96"}, 2055, 96, 137},
+                         ::testing::Values(ScaleRow{{"RightMarginAt96"}, 4575, 96, 305},
+                                           ScaleRow{{"ResultButtonTopAt96"}, 1680, 96, 112},
                                            ScaleRow{{"HalfRoundsUpAt144"}, 4695, 144, 470},
                                            ScaleRow{{"QuarterRoundsDownAt120"}, 2055, 120, 171},
                                            ScaleRow{{"SmallButtonAt192"}, 255, 192, 34}),

@@ -1,3 +1,4 @@
+#include "device_pixels.h"
 #include "form1_layout.h"
 #include "matrix_script.h"
 #include "row_name.h"
@@ -62,37 +63,30 @@ TEST_F(Win32Form1Test, IsABorderlessPopupOfTheDesignedSizeCentredOnTheScreen) {
     EXPECT_EQ(TextOf(m_form.Window()), "Testola");
     RECT window{};
     GetWindowRect(m_form.Window(), &window);
-    EXPECT_EQ(window.right - window.left, 313);
-    EXPECT_EQ(window.bottom - window.top, 137);
-    EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - 313) / 2);
-    EXPECT_EQ(window.top, (GetSystemMetrics(SM_CYSCREEN) - 137) / 2);
+    const RECT designed = ToDeviceRect(Form1Client, DesignDotsPerInch);
+    EXPECT_EQ(window.right - window.left, designed.right);
+    EXPECT_EQ(window.bottom - window.top, designed.bottom);
+    EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - designed.right) / 2);
+    EXPECT_EQ(window.top, (GetSystemMetrics(SM_CYSCREEN) - designed.bottom) / 2);
 }
 
-struct PlaceRow : NamedRow {
-    RECT pixels;
-};
-
-class Win32ControlPlace : public Win32Form1Test, public ::testing::WithParamInterface<PlaceRow> {};
+class Win32ControlPlace : public Win32Form1Test, public ::testing::WithParamInterface<ControlLayout> {};
 
 TEST_P(Win32ControlPlace, SitsAtItsTwipsInPixelsAt96DotsPerInch) {
     RECT place{};
-    HWND control = Control(GetParam().name);
-    GetWindowRect(control, &place);
+    GetWindowRect(Control(GetParam().Name), &place);
     MapWindowPoints(nullptr, m_form.Window(), reinterpret_cast<POINT*>(&place), 2);
-    EXPECT_EQ(place.left, GetParam().pixels.left);
-    EXPECT_EQ(place.top, GetParam().pixels.top);
-    EXPECT_EQ(place.right, GetParam().pixels.right);
-    EXPECT_EQ(place.bottom, GetParam().pixels.bottom);
+    const RECT expected = ToDeviceRect(GetParam().Box, DesignDotsPerInch);
+    EXPECT_EQ(place.left, expected.left);
+    EXPECT_EQ(place.top, expected.top);
+    EXPECT_EQ(place.right, expected.right);
+    EXPECT_EQ(place.bottom, expected.bottom);
 }
 
-// Worked by hand from the designed twips, 15 to the pixel.
-INSTANTIATE_TEST_SUITE_P(
-    Controls, Win32ControlPlace,
-    ::testing::Values(PlaceRow{{"Command6"}, {160, 40, 305, 57}}, PlaceRow{{"Command5"}, {8, 112, 305, 129}},
-                      PlaceRow{{"Command4"}, {8, 40, 153, 57}}, PlaceRow{{"Command3"}, {0, 32, 313, 137}},
-                      PlaceRow{{"Command2"}, {264, 8, 281, 25}}, PlaceRow{{"Command1"}, {288, 8, 305, 25}},
-                      PlaceRow{{"Image1"}, {8, 8, 25, 25}}, PlaceRow{{"Label1"}, {4, 4, 309, 29}}),
-    RowName{});
+INSTANTIATE_TEST_SUITE_P(Controls, Win32ControlPlace, ::testing::ValuesIn(Form1Controls),
+                         [](const ::testing::TestParamInfo<ControlLayout>& row) {
+                             return std::string(row.param.Name);
+                         });
 
 TEST_F(Win32Form1Test, StacksTheControlsAsTheTableListsThem) {
     std::vector<HWND> stacking;
