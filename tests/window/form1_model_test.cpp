@@ -4,6 +4,7 @@
 
 #include "matrix_script.h"
 #include "scripted_form1.h"
+#include "verdict.h"
 
 #include <cmath>
 #include <limits>
@@ -53,19 +54,6 @@ struct ExamModel {
                                                                                   : "Пройти экзамен";
     }
 
-    static std::string VerdictText(int score) {
-        if (score >= 13) {
-            return "Вы имеете право поступить на дневное отделение";
-        }
-        if (score >= 10) {
-            return "Вы имеете право поступить на вечернее отделение";
-        }
-        if (score >= 8) {
-            return "Вы имеете право поступить на заочное отделение";
-        }
-        return "Вам отказано в приёме на учебу";
-    }
-
     // A press of an enabled button; what the window must do with it.
     void Press(const std::string& button, const ExampleMatrix& nextMatrix, const AnswerText& nextAnswer) {
         if (button == "Command1") {
@@ -97,7 +85,7 @@ struct ExamModel {
                 Focus = "Command4";
             }
         } else if (button == "Command5") {
-            Verdicts.push_back(VerdictText(Score) + "\r\n\r\nНабрано баллов: " + std::to_string(Score));
+            Verdicts.push_back(MakeVerdict(static_cast<std::int16_t>(Score)).Body);
             State = ModelState::ResultShown;
             Focus = "Command4";
         }

@@ -323,7 +323,8 @@ TEST(RealProgram, AWholeExamByKeyboardWithTheRealDialogs) {
 
     const auto verdict = CaptureNextMessageBox();
     press(Qt::Key_Return);
-    EXPECT_EQ(verdict->text.toStdString(), "Вы имеете право поступить на дневное отделение\n\nНабрано баллов: 16");
+    EXPECT_EQ(verdict->text,
+              QString::fromStdString(MakeVerdict(16).Body).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     // What the window shows once the box has closed, read from its backing store rather than painted anew: the
     // focus ring, just inside a button's edge, on the exam button alone.
