@@ -1,15 +1,6 @@
 #include "contrast.h"
 #include "row_name.h"
 
-#include <ostream>
-
-namespace testola {
-// So that a failure shows the colour, not its bytes.
-void PrintTo(const Rgb& colour, std::ostream* out) {
-    *out << "(" << colour.Red << ", " << colour.Green << ", " << colour.Blue << ")";
-}
-} // namespace testola
-
 namespace testola::testing {
 namespace {
 
@@ -56,42 +47,6 @@ INSTANTIATE_TEST_SUITE_P(
         // Nothing between them reads: the text colour is the best the desktop offers.
         MatrixRow{{"FallsBackToTheText"}, Grey(150), Grey(150), Grey(140), Grey(140)}),
     RowName{});
-
-struct RulesRow : NamedRow {
-    Rgb window, strip, stripText, face, text;
-};
-
-class Readable : public ::testing::TestWithParam<RulesRow> {};
-
-TEST_P(Readable, EveryTextEdgeAndTheMatrixReachTheirRatio) {
-    const RulesRow& row = GetParam();
-    const WindowColours colours = ReadableColours(row.window, row.strip, row.stripText, row.face, row.text);
-    EXPECT_GE(ContrastRatio(colours.PanelText, colours.Face), MatrixContrast);
-    EXPECT_GE(ContrastRatio(colours.Text, colours.Face), TextContrast);
-    EXPECT_GE(ContrastRatio(colours.DisabledText, colours.Face), TextContrast);
-    EXPECT_GE(ContrastRatio(colours.StripText, colours.Strip), TextContrast);
-    EXPECT_GE(ContrastRatio(colours.EdgeOnPanel, colours.Face), EdgeContrast);
-    EXPECT_GE(ContrastRatio(colours.EdgeOnStrip, colours.Strip), EdgeContrast);
-    EXPECT_EQ(colours.Window, row.window) << "the window's own colour carries no text";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Desktops, Readable,
-    ::testing::Values(RulesRow{{"Classic"}, Grey(128), {0, 0, 128}, Grey(255), Grey(239), Grey(0)},
-                      // White on light blue stands at 2.6:1: the strip darkens.
-                      RulesRow{{"LightBlueStrip"}, Grey(200), {61, 174, 233}, Grey(255), Grey(239), Grey(0)},
-                      // No text colour reaches 7:1 on a mid grey face: the face gives way.
-                      RulesRow{{"MidGrey"}, Grey(128), Grey(128), Grey(255), Grey(128), Grey(255)}),
-    RowName{});
-
-TEST(Readable, KeepsColoursThatAlreadyRead) {
-    // Black on white with a navy strip: every pair reads, so only the derived colours are new.
-    const WindowColours colours = ReadableColours(Grey(128), {0, 0, 128}, Grey(255), Grey(255), Grey(0));
-    EXPECT_EQ(colours.Face, Grey(255));
-    EXPECT_EQ(colours.Text, Grey(0));
-    EXPECT_EQ(colours.Strip, (Rgb{0, 0, 128}));
-    EXPECT_EQ(colours.StripText, Grey(255));
-}
 
 } // namespace
 } // namespace testola::testing
