@@ -17,8 +17,28 @@ constexpr int kSteps = 64;
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kWhite{255, 255, 255};
 
+// The first colour on the way from `from` to `to` that stands at `ratio` against `against`, or `to` itself.
+Rgb Towards(Rgb from, Rgb to, Rgb against, double ratio) {
+    for (int step = 0; step < kSteps; ++step) {
+        const Rgb mixed = Mix(from, to, static_cast<double>(step) / kSteps);
+        if (ContrastRatio(mixed, against) >= ratio) {
+            return mixed;
+        }
+    }
+    return to;
+}
+
 Rgb Apart(Rgb moved, Rgb fixed, double ratio) {
     return Towards(moved, Luminance(fixed) > Luminance(moved) ? kBlack : kWhite, fixed, ratio);
+}
+
+// Makes `moved` darker or lighter (away from `other`) until the two stand at `ratio`, as far as black or white;
+// where that is not enough, `other` gives way too.
+void SetApart(Rgb& moved, Rgb& other, double ratio) {
+    moved = Apart(moved, other, ratio);
+    if (ContrastRatio(moved, other) < ratio) {
+        other = Apart(other, moved, ratio);
+    }
 }
 
 } // namespace
@@ -40,23 +60,6 @@ double ContrastRatio(Rgb first, Rgb second) {
 Rgb Mix(Rgb from, Rgb to, double share) {
     const auto channel = [share](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * share)); };
     return {channel(from.Red, to.Red), channel(from.Green, to.Green), channel(from.Blue, to.Blue)};
-}
-
-Rgb Towards(Rgb from, Rgb to, Rgb against, double ratio) {
-    for (int step = 0; step < kSteps; ++step) {
-        const Rgb mixed = Mix(from, to, static_cast<double>(step) / kSteps);
-        if (ContrastRatio(mixed, against) >= ratio) {
-            return mixed;
-        }
-    }
-    return to;
-}
-
-void SetApart(Rgb& moved, Rgb& other, double ratio) {
-    moved = Apart(moved, other, ratio);
-    if (ContrastRatio(moved, other) < ratio) {
-        other = Apart(other, moved, ratio);
-    }
 }
 
 Rgb MatrixTextColour(Rgb disabledText, Rgb face, Rgb text) {

@@ -27,13 +27,6 @@ double ContrastRatio(Rgb first, Rgb second);
 // `share` of the way from one colour to the other, each channel rounded.
 Rgb Mix(Rgb from, Rgb to, double share);
 
-// The first colour on the way from `from` to `to` that stands at `ratio` against `against`, or `to` itself.
-Rgb Towards(Rgb from, Rgb to, Rgb against, double ratio);
-
-// Makes `moved` darker or lighter (away from `other`) until the two stand at `ratio`, as far as black or white;
-// where that is not enough, `other` gives way too.
-void SetApart(Rgb& moved, Rgb& other, double ratio);
-
 // The matrix's colour: the desktop's disabled text where it reads at 7:1 on the face, otherwise moved towards
 // the normal text just far enough (or the text colour itself, the best the desktop offers).
 Rgb MatrixTextColour(Rgb disabledText, Rgb face, Rgb text);
