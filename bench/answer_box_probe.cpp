@@ -8,6 +8,7 @@
 #include "application_setup.h"
 #include "monotonic_clock.h"
 #include "qt_form1.h"
+#include "qt_layout.h"
 #include "qt_runtime.h"
 #include "random_sequence.h"
 
@@ -58,7 +59,9 @@ void PressReturn(QWidget& window) {
 
 class BareWindow : public QWidget {
 public:
-    BareWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) { setFixedSize(313, 137); }
+    BareWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+        setFixedSize(testola::ToPixels(testola::Form1Client).size());
+    }
 
 protected:
     void keyPressEvent(QKeyEvent*) override {

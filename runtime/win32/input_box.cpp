@@ -11,6 +11,14 @@ namespace testola {
 
 namespace {
 
+struct BoxState {
+    const std::wstring* DefaultText;
+    std::wstring Description;
+    std::wstring Answer;
+    HFONT LineFont = nullptr;
+    HFONT HintFont = nullptr;
+};
+
 // In dialog units: about four to a character across and eight to a line down.
 constexpr short kWidth = 220;
 constexpr short kMargin = 7;
@@ -22,14 +30,6 @@ constexpr short kButtonHeight = 14;
 constexpr short kGap = 4;
 constexpr int kLinePercent = 150;
 constexpr int kHintPercent = 85;
-
-struct BoxState {
-    const std::wstring* DefaultText;
-    std::wstring Description;
-    std::wstring Answer;
-    HFONT LineFont = nullptr;
-    HFONT HintFont = nullptr;
-};
 
 HFONT ScaledFont(HWND dialog, int percent) {
     LOGFONTW font{};

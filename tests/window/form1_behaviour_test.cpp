@@ -1,6 +1,7 @@
 #include "matrix_script.h"
 #include "row_name.h"
 #include "scripted_form1.h"
+#include "verdict.h"
 
 #include <vector>
 
@@ -98,35 +99,30 @@ TEST_F(Form1Behaviour, AsksForTheAnswerWithItsPromptTitleAndZeroDefault) {
 TEST_F(Form1Behaviour, AllRightGivesTheDayDepartmentWithSixteenPoints) {
     PlayExam(8);
     ASSERT_EQ(m_runtime.Messages.size(), 1u);
-    EXPECT_EQ(m_runtime.Messages[0].Title, "Тестирование успешно пройдено");
-    EXPECT_EQ(m_runtime.Messages[0].Prompt, "Вы имеете право поступить на дневное отделение\r\n\r\nНабрано баллов: 16");
-    EXPECT_EQ(m_runtime.Messages[0].Style, MessageStyle::Plain);
+    const Verdict day = MakeVerdict(16);
+    EXPECT_EQ(m_runtime.Messages[0].Title, day.Title);
+    EXPECT_EQ(m_runtime.Messages[0].Prompt, day.Body);
+    EXPECT_EQ(m_runtime.Messages[0].Style, day.Style);
 }
 
 struct BandCase : NamedRow {
     int rightCount;
-    const char* text;
-    MessageStyle style;
 };
 
 class Form1Band : public Form1Behaviour, public ::testing::WithParamInterface<BandCase> {};
 
-TEST_P(Form1Band, AMixedExamLandsInItsBand) {
+TEST_P(Form1Band, AMixedExamShowsTheVerdictOfItsScore) {
     PlayExam(GetParam().rightCount);
     ASSERT_EQ(m_runtime.Messages.size(), 1u);
-    EXPECT_EQ(m_runtime.Messages[0].Prompt,
-              std::string(GetParam().text) + "\r\n\r\nНабрано баллов: " + std::to_string(2 * GetParam().rightCount));
-    EXPECT_EQ(m_runtime.Messages[0].Style, GetParam().style);
+    const Verdict verdict = MakeVerdict(static_cast<std::int16_t>(2 * GetParam().rightCount));
+    EXPECT_EQ(m_runtime.Messages[0].Prompt, verdict.Body);
+    EXPECT_EQ(m_runtime.Messages[0].Style, verdict.Style);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bands, Form1Band,
-    ::testing::Values(BandCase{"Day", 7, "Вы имеете право поступить на дневное отделение", MessageStyle::Plain},
-                      BandCase{"Evening", 5, "Вы имеете право поступить на вечернее отделение", MessageStyle::Plain},
-                      BandCase{"Correspondence", 4, "Вы имеете право поступить на заочное отделение",
-                               MessageStyle::Plain},
-                      BandCase{"Refused", 3, "Вам отказано в приёме на учебу", MessageStyle::Stop}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Bands, Form1Band,
+                         ::testing::Values(BandCase{"Day", 7}, BandCase{"Evening", 5}, BandCase{"Correspondence", 4},
+                                           BandCase{"Refused", 3}),
+                         RowName());
 
 TEST_F(Form1Behaviour, ACancelledAnswerCountsAsZeroAndUsesUpTheExample) {
     PlayExample(kFive, "");
@@ -153,7 +149,7 @@ TEST_F(Form1Behaviour, ASecondExamAfterTheVerdictStartsAfresh) {
     EXPECT_FALSE(m_view.IsEnabled("Command5"));
     PlayExam(0);
     ASSERT_EQ(m_runtime.Messages.size(), 2u);
-    EXPECT_EQ(m_runtime.Messages[1].Title, "Тестирование не пройдено");
+    EXPECT_EQ(m_runtime.Messages[1].Title, MakeVerdict(0).Title);
 }
 
 TEST_F(Form1Behaviour, ClicksOnDisabledButtonsDoNothing) {

@@ -1,5 +1,6 @@
 #include "form1_fixture.h"
 #include "matrix_script.h"
+#include "verdict.h"
 
 #include <string>
 #include <utility>
@@ -49,7 +50,7 @@ TEST_F(Form1Test, AWholeExamTakesOnlyEnterAndTypedAnswersAndTheFocusGoesStraight
     PressKey(Qt::Key_Return);
     EXPECT_EQ(focus.Take(), Names{"Command4"});
     ASSERT_EQ(m_runtime.Messages.size(), 1u);
-    EXPECT_EQ(m_runtime.Messages[0].Prompt, "Вы имеете право поступить на дневное отделение\r\n\r\nНабрано баллов: 16");
+    EXPECT_EQ(m_runtime.Messages[0].Prompt, MakeVerdict(16).Body);
     EXPECT_EQ(m_runtime.MinimiseCount, 0);
     EXPECT_EQ(m_runtime.EndCount, 0);
 

@@ -1,5 +1,6 @@
 #include "form1_fixture.h"
 #include "pixel_checks.h"
+#include "qt_layout.h"
 #include "row_name.h"
 
 #include <QAccessible>
@@ -13,43 +14,36 @@
 namespace testola::testing {
 namespace {
 
-struct ControlCase : NamedRow {
-    QRect pixels;
-    const char* caption;
-    const char* tooltip;
-    bool enabled;
-};
+// Worked by hand: the answer button's edges, 2400 to 4575 and 600 to 855 twips, 15 to the pixel, and at 1.5 times
+// that 457.5 and 85.5 round up.
+TEST(ToPixels, ScalesEachEdgeToTheNearestPixel) {
+    EXPECT_EQ(ToPixels({2400, 600, 2175, 255}), QRect(160, 40, 145, 17));
+    EXPECT_EQ(ToPixels({2400, 600, 2175, 255}, 1.5), QRect(240, 60, 218, 26));
+}
 
-class Form1StartControl : public Form1Test, public ::testing::WithParamInterface<ControlCase> {};
+class Form1StartControl : public Form1Test, public ::testing::WithParamInterface<ControlLayout> {};
 
 TEST_P(Form1StartControl, StandsWhereTheLayoutPutsItWithItsStartTexts) {
-    const ControlCase& expected = GetParam();
-    auto* control = m_form->findChild<QWidget*>(QString::fromLatin1(expected.name));
+    const ControlLayout& expected = GetParam();
+    QWidget* control = Control(std::string(expected.Name).c_str());
     ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control->geometry(), expected.pixels);
-    EXPECT_EQ(control->toolTip().toStdString(), expected.tooltip);
-    EXPECT_EQ(control->isEnabled(), expected.enabled);
+    EXPECT_EQ(control->geometry(), ToPixels(expected.Box));
+    EXPECT_EQ(control->toolTip(), ToQString(expected.Tooltip));
+    EXPECT_EQ(control->isEnabled(), expected.Enabled);
     if (auto* button = qobject_cast<QPushButton*>(control)) {
-        EXPECT_EQ(button->text().toStdString(), expected.caption);
+        EXPECT_EQ(button->text(), ToQString(expected.Caption));
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
-        EXPECT_EQ(label->text().toStdString(), expected.caption);
+        EXPECT_EQ(label->text(), ToQString(expected.Caption));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Controls, Form1StartControl,
-    ::testing::Values(ControlCase{"Command6", {160, 40, 145, 17}, "Ответ", "Ответ", false},
-                      ControlCase{"Command5", {8, 112, 297, 17}, "Получить результат", "Получить результат", false},
-                      ControlCase{"Command4", {8, 40, 145, 17}, "Пройти экзамен", "Пройти экзамен", true},
-                      ControlCase{"Command3", {0, 32, 313, 105}, "", "", false},
-                      ControlCase{"Command2", {264, 8, 17, 17}, "_", "Свернуть", true},
-                      ControlCase{"Command1", {288, 8, 17, 17}, "X", "Выход", true},
-                      ControlCase{"Image1", {8, 8, 17, 17}, "", "", true},
-                      ControlCase{"Label1", {4, 4, 305, 25}, "    Вступительный экзамен", "", true}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Controls, Form1StartControl, ::testing::ValuesIn(Form1Controls),
+                         [](const ::testing::TestParamInfo<ControlLayout>& row) {
+                             return std::string(row.param.Name);
+                         });
 
 TEST_F(Form1Test, IsAFixedFramelessWindowTitledTestolaWithItsIcon) {
-    EXPECT_EQ(m_form->size(), QSize(313, 137));
+    EXPECT_EQ(m_form->size(), ToPixels(Form1Client).size());
     EXPECT_EQ(m_form->minimumSize(), m_form->maximumSize());
     EXPECT_TRUE(m_form->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_FALSE(m_form->windowFlags().testFlag(Qt::Tool)) << "a tool window would leave the desktop's window list";
@@ -222,7 +216,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct FontScaleCase : NamedRow {
     double desktopPoints;
-    QSize size;
+    double scale;
     double windowPoints;
 };
 
@@ -238,24 +232,21 @@ TEST_P(Form1FontScale, ALargerDesktopFontScalesTheWholeWindowAndASmallerOneLeave
     QtForm1 form(runtime, random);
     QApplication::setFont(before);
 
-    EXPECT_EQ(form.size(), GetParam().size);
+    EXPECT_EQ(form.size(), ToPixels(Form1Client, GetParam().scale).size());
     EXPECT_DOUBLE_EQ(form.font().pointSizeF(), GetParam().windowPoints);
-    // Every control in proportion: the exam button is (8, 40, 145 x 17) as designed.
-    const double scale = form.width() / 313.0;
+    // Every control in proportion.
     const QRect exam = form.findChild<QWidget*>(QStringLiteral("Command4"))->geometry();
-    const QRect expected(QPoint(std::lround(8 * scale), std::lround(40 * scale)),
-                         QPoint(std::lround(153 * scale) - 1, std::lround(57 * scale) - 1));
-    EXPECT_EQ(exam, expected);
-    EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("Image1"))->width(),
-              std::lround(25 * scale) - std::lround(8 * scale));
+    EXPECT_EQ(exam, ToPixels(LayoutOf(Command4).Box, GetParam().scale));
+    EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("Image1"))->geometry(),
+              ToPixels(LayoutOf(Image1).Box, GetParam().scale));
     const int band = form.findChild<QWidget*>(QStringLiteral("Command5"))->geometry().top() - exam.bottom() - 1;
     EXPECT_LE(4 * QFontMetrics(form.font()).lineSpacing(), band);
 }
 
 INSTANTIATE_TEST_SUITE_P(DesktopFonts, Form1FontScale,
-                         ::testing::Values(FontScaleCase{"TwiceQtsDefault", 18.0, {626, 274}, 16.5},
-                                           FontScaleCase{"AThirdLarger", 12.0, {417, 183}, 11.0},
-                                           FontScaleCase{"SmallerThanQtsDefault", 6.0, {313, 137}, 8.25}),
+                         ::testing::Values(FontScaleCase{"TwiceQtsDefault", 18.0, 2.0, 16.5},
+                                           FontScaleCase{"AThirdLarger", 12.0, 12.0 / 9.0, 11.0},
+                                           FontScaleCase{"SmallerThanQtsDefault", 6.0, 1.0, 8.25}),
                          RowName());
 
 class Form1FocusMark : public ::testing::TestWithParam<const char*> {};
@@ -321,7 +312,9 @@ TEST_F(Form1Test, PanelKeepsItsCrLfCaptionAndDrawsItAsCentredLinesInTheBand) {
 
     const QRect text = TextBounds(Panel());
     ASSERT_TRUE(text.isValid()) << "nothing drawn";
-    const QRect band(0, 25, 313, 55);
+    // The band between the button rows, in the panel's own coordinates.
+    const QRect band(QPoint(0, Button("Command4")->geometry().bottom() + 1 - Panel()->y()),
+                     QPoint(Panel()->width() - 1, Button("Command5")->geometry().top() - 1 - Panel()->y()));
     EXPECT_TRUE(band.contains(text)) << text.top() << ".." << text.bottom();
     // Centred: the same margin on the left and the right, allowing for the leading space of each line.
     const int left = text.left();

@@ -3,6 +3,7 @@
 #include "application_setup.h"
 #include "form1_fixture.h"
 #include "pixel_checks.h"
+#include "qt_layout.h"
 #include "row_name.h"
 
 #include <QIcon>
@@ -35,21 +36,17 @@ TEST_F(HighDpiForm, RunsAtTwiceTheDensity) {
 
 TEST_F(HighDpiForm, GrabsAsTwiceTheLogicalSize) {
     const QPixmap grab = m_form->grab();
-    EXPECT_EQ(m_form->size(), QSize(313, 137));
-    EXPECT_EQ(grab.size(), QSize(626, 274));
+    EXPECT_EQ(m_form->size(), ToPixels(Form1Client).size());
+    EXPECT_EQ(grab.size(), m_form->size() * Scale);
     EXPECT_DOUBLE_EQ(grab.devicePixelRatio(), Scale);
 }
 
-struct ControlCase : NamedRow {
-    QRect pixelsAtOne;
-};
-
-class HighDpiControl : public HighDpiForm, public ::testing::WithParamInterface<ControlCase> {};
+class HighDpiControl : public HighDpiForm, public ::testing::WithParamInterface<ControlLayout> {};
 
 TEST_P(HighDpiControl, CoversTwiceItsBoxAtOneInDevicePixels) {
-    QWidget* control = Control(GetParam().name);
+    QWidget* control = Control(std::string(GetParam().Name).c_str());
     ASSERT_NE(control, nullptr);
-    const QRect atOne = GetParam().pixelsAtOne;
+    const QRect atOne = ToPixels(GetParam().Box);
     // Laid out in logical pixels just as at the usual density; Qt alone doubles them.
     EXPECT_EQ(control->geometry(), atOne);
     const QRect device(control->mapTo(m_form.get(), QPoint(0, 0)) * Scale, control->size() * Scale);
@@ -57,13 +54,10 @@ TEST_P(HighDpiControl, CoversTwiceItsBoxAtOneInDevicePixels) {
     EXPECT_EQ(control->grab().size(), atOne.size() * Scale);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Controls, HighDpiControl,
-    ::testing::Values(ControlCase{"Command6", {160, 40, 145, 17}}, ControlCase{"Command5", {8, 112, 297, 17}},
-                      ControlCase{"Command4", {8, 40, 145, 17}}, ControlCase{"Command3", {0, 32, 313, 105}},
-                      ControlCase{"Command2", {264, 8, 17, 17}}, ControlCase{"Command1", {288, 8, 17, 17}},
-                      ControlCase{"Image1", {8, 8, 17, 17}}, ControlCase{"Label1", {4, 4, 305, 25}}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Controls, HighDpiControl, ::testing::ValuesIn(Form1Controls),
+                         [](const ::testing::TestParamInfo<ControlLayout>& row) {
+                             return std::string(row.param.Name);
+                         });
 
 class HighDpiFocusMark : public HighDpiForm, public ::testing::WithParamInterface<const char*> {};
 
@@ -85,14 +79,20 @@ INSTANTIATE_TEST_SUITE_P(Buttons, HighDpiFocusMark,
                          [](const ::testing::TestParamInfo<const char*>& row) { return std::string(row.param); });
 
 TEST_F(HighDpiForm, PaintsTheTitleStripOverTwiceItsBox) {
-    // The strip is Label1 at (4, 4, 305 x 25): navy right up to its doubled edges and grey just beyond them.
+    // Navy right up to the strip's doubled edges and grey just beyond them.
     const QImage grab = Grab();
     const QRgb navy = 0xFF000080;
     const QRgb grey = 0xFF808080;
-    for (const QPoint inside : {QPoint(8, 8), QPoint(617, 8), QPoint(8, 57), QPoint(617, 57)}) {
+    const QRect strip = ToPixels(LayoutOf(Label1).Box);
+    const int left = strip.left() * Scale;
+    const int top = strip.top() * Scale;
+    const int right = (strip.right() + 1) * Scale - 1;
+    const int bottom = (strip.bottom() + 1) * Scale - 1;
+    for (const QPoint inside : {QPoint(left, top), QPoint(right, top), QPoint(left, bottom), QPoint(right, bottom)}) {
         EXPECT_EQ(grab.pixel(inside), navy) << inside.x() << "," << inside.y();
     }
-    for (const QPoint outside : {QPoint(7, 7), QPoint(618, 8), QPoint(8, 58), QPoint(618, 58)}) {
+    for (const QPoint outside :
+         {QPoint(left - 1, top - 1), QPoint(right + 1, top), QPoint(left, bottom + 1), QPoint(right + 1, bottom + 1)}) {
         EXPECT_EQ(grab.pixel(outside), grey) << outside.x() << "," << outside.y();
     }
 }

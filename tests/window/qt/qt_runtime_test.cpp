@@ -1,6 +1,7 @@
 #include "application_setup.h"
 #include "modal_helper.h"
 #include "qt_form1.h"
+#include "qt_layout.h"
 #include "qt_printing.h"
 #include "qt_runtime.h"
 #include "random_sequence.h"
@@ -33,7 +34,7 @@ namespace {
 class RealDialogs : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_window.resize(313, 137);
+        m_window.resize(ToPixels(Form1Client).size());
         m_window.show();
         m_runtime.SetWindow(&m_window);
     }
@@ -324,7 +325,8 @@ TEST(RealProgram, AWholeExamByKeyboardWithTheRealDialogs) {
 
     const auto verdict = CaptureNextMessageBox();
     press(Qt::Key_Return);
-    EXPECT_EQ(verdict->text.toStdString(), "Вы имеете право поступить на дневное отделение\n\nНабрано баллов: 16");
+    EXPECT_EQ(verdict->text,
+              QString::fromStdString(MakeVerdict(16).Body).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     // What the window shows once the box has closed, read from its backing store rather than painted anew: the
     // focus ring, just inside a button's edge, on the exam button alone.

@@ -1,3 +1,4 @@
+#include "device_pixels.h"
 #include "form1_layout.h"
 #include "matrix_script.h"
 #include "row_name.h"
@@ -62,37 +63,30 @@ TEST_F(Win32Form1Test, IsABorderlessPopupOfTheDesignedSizeCentredOnTheScreen) {
     EXPECT_EQ(TextOf(m_form.Window()), "Testola");
     RECT window{};
     GetWindowRect(m_form.Window(), &window);
-    EXPECT_EQ(window.right - window.left, 313);
-    EXPECT_EQ(window.bottom - window.top, 137);
-    EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - 313) / 2);
-    EXPECT_EQ(window.top, (GetSystemMetrics(SM_CYSCREEN) - 137) / 2);
+    const RECT designed = ToDeviceRect(Form1Client, DesignDotsPerInch);
+    EXPECT_EQ(window.right - window.left, designed.right);
+    EXPECT_EQ(window.bottom - window.top, designed.bottom);
+    EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - designed.right) / 2);
+    EXPECT_EQ(window.top, (GetSystemMetrics(SM_CYSCREEN) - designed.bottom) / 2);
 }
 
-struct PlaceRow : NamedRow {
-    RECT pixels;
-};
-
-class Win32ControlPlace : public Win32Form1Test, public ::testing::WithParamInterface<PlaceRow> {};
+class Win32ControlPlace : public Win32Form1Test, public ::testing::WithParamInterface<ControlLayout> {};
 
 TEST_P(Win32ControlPlace, SitsAtItsTwipsInPixelsAt96DotsPerInch) {
     RECT place{};
-    HWND control = Control(GetParam().name);
-    GetWindowRect(control, &place);
+    GetWindowRect(Control(GetParam().Name), &place);
     MapWindowPoints(nullptr, m_form.Window(), reinterpret_cast<POINT*>(&place), 2);
-    EXPECT_EQ(place.left, GetParam().pixels.left);
-    EXPECT_EQ(place.top, GetParam().pixels.top);
-    EXPECT_EQ(place.right, GetParam().pixels.right);
-    EXPECT_EQ(place.bottom, GetParam().pixels.bottom);
+    const RECT expected = ToDeviceRect(GetParam().Box, DesignDotsPerInch);
+    EXPECT_EQ(place.left, expected.left);
+    EXPECT_EQ(place.top, expected.top);
+    EXPECT_EQ(place.right, expected.right);
+    EXPECT_EQ(place.bottom, expected.bottom);
 }
 
-// Worked by hand from the designed twips, 15 to the pixel.
-INSTANTIATE_TEST_SUITE_P(
-    Controls, Win32ControlPlace,
-    ::testing::Values(PlaceRow{{"Command6"}, {160, 40, 305, 57}}, PlaceRow{{"Command5"}, {8, 112, 305, 129}},
-                      PlaceRow{{"Command4"}, {8, 40, 153, 57}}, PlaceRow{{"Command3"}, {0, 32, 313, 137}},
-                      PlaceRow{{"Command2"}, {264, 8, 281, 25}}, PlaceRow{{"Command1"}, {288, 8, 305, 25}},
-                      PlaceRow{{"Image1"}, {8, 8, 25, 25}}, PlaceRow{{"Label1"}, {4, 4, 309, 29}}),
-    RowName{});
+INSTANTIATE_TEST_SUITE_P(Controls, Win32ControlPlace, ::testing::ValuesIn(Form1Controls),
+                         [](const ::testing::TestParamInfo<ControlLayout>& row) {
+                             return std::string(row.param.Name);
+                         });
 
 TEST_F(Win32Form1Test, StacksTheControlsAsTheTableListsThem) {
     std::vector<HWND> stacking;
@@ -106,19 +100,14 @@ TEST_F(Win32Form1Test, StacksTheControlsAsTheTableListsThem) {
 
 TEST_F(Win32Form1Test, StartsWithTheTablesTextsStatesAndTheFocusOnTheExamButton) {
     EXPECT_EQ(GetFocus(), Control("Command4"));
-    EXPECT_EQ(TextOf(Control("Label1")), "    Вступительный экзамен");
-    const std::vector<std::tuple<const char*, const char*, const char*, bool>> buttons{
-        {"Command6", "Ответ", "Ответ", false},
-        {"Command5", "Получить результат", "Получить результат", false},
-        {"Command4", "Пройти экзамен", "Пройти экзамен", true},
-        {"Command3", "", "", false},
-        {"Command2", "_", "Свернуть", true},
-        {"Command1", "X", "Выход", true}};
-    for (const auto& [name, caption, tooltip, enabled] : buttons) {
-        EXPECT_EQ(TextOf(Control(name)), caption) << name;
-        EXPECT_EQ(TooltipShown(name), tooltip) << name;
-        EXPECT_EQ(IsWindowEnabled(Control(name)) != FALSE, enabled) << name;
+    for (const ControlLayout& row : Form1Controls) {
+        if (row.Kind == ControlKind::PushButton || row.Kind == ControlKind::Panel) {
+            EXPECT_EQ(TextOf(Control(row.Name)), row.Caption) << row.Name;
+            EXPECT_EQ(TooltipShown(row.Name), row.Tooltip) << row.Name;
+            EXPECT_EQ(IsWindowEnabled(Control(row.Name)) != FALSE, row.Enabled) << row.Name;
+        }
     }
+    EXPECT_EQ(TextOf(Control(Label1)), LayoutOf(Label1).Caption);
 }
 
 struct FontRow : NamedRow {
