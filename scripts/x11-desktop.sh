@@ -40,7 +40,7 @@ ratio=$(convert "$scratch/shot.png" -crop "$(matrix_band)" +repage -depth 8 txt:
 echo "the matrix against its panel: $ratio:1"
 awk -v r="$ratio" 'BEGIN { exit !(r >= 7) }' || fail "the matrix stands at $ratio:1, below 7:1"
 
-# A click on the strip (right of the title, left of the buttons) leaves the window where it is; a drag by
+# A click on the strip, left of its buttons, leaves the window where it is; a drag by
 # (90, 50) moves it by just as much.
 x=$X y=$Y
 xdotool mousemove --window "$window" "$(scaled "$strip_x")" "$(scaled "$strip_y")" click 1

@@ -31,7 +31,7 @@ int main() {
     Print("matrix_band_bottom", LayoutOf(testola::Command5).Box.Top);
     PrintMiddle("exam_button", testola::Command4);
     PrintMiddle("minimise", testola::Command2);
-    // A point on the title strip that is neither its title nor a button: one button's width left of "_".
+    // A point on the title strip clear of its buttons: one button's width left of "_", level with it.
     const testola::TwipsRect& minimise = LayoutOf(testola::Command2).Box;
     Print("strip_x", minimise.Left - minimise.Width);
     Print("strip_y", minimise.Top + minimise.Height / 2);
