@@ -7,26 +7,16 @@ cd "$(dirname "$0")/.."
 runs=${1:-15}
 source scripts/packages.sh
 scripts/ensure-packages.sh "${build_packages[@]}" "${check_packages[@]}"
-
 cmake --preset bench >/dev/null
 cmake --build --preset bench >/dev/null
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+source scripts/end-to-end-common.sh
 
 echo "== offscreen"
 QT_QPA_PLATFORM=offscreen build/bench/bench/testola_startup_benchmark "$runs" 2>/dev/null
-
 if command -v Xvfb >/dev/null 2>&1; then
-    echo
-    echo "== X11 (Xvfb)"
-    display=:$((150 + RANDOM % 100))
-    # -noreset: otherwise the server resets whenever its last client leaves and every start pays for it.
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset &
-    xvfb_pid=$!
-    trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
-    sleep 1
-    DISPLAY=$display QT_QPA_PLATFORM=xcb build/bench/bench/testola_startup_benchmark "$runs" 2>/dev/null
+    printf '\n== X11 (Xvfb)\n'
+    start_x
+    build/bench/bench/testola_startup_benchmark "$runs" 2>/dev/null
 fi
-
-echo
-echo "== engine"
+printf '\n== engine\n'
 build/bench/bench/testola_engine_benchmark --benchmark_min_time=0.2

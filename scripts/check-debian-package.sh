@@ -43,8 +43,8 @@ app_id=$(dpkg-deb -c "$deb" | sed -n 's|.*/usr/share/applications/\(.*\)\.deskto
 "$tests/check_deb.sh" "$deb" "$scratch/contents" "$app_id" "$version"
 "$tests/check_hardening.sh" "$scratch/contents/usr/bin/testola" \
     "$scratch/testola/obj-$(dpkg-architecture -qDEB_HOST_GNU_TYPE)/compile_commands.json" "$scratch/testola" yes
-"$tests/check_deb_runs.sh" offscreen "$deb" "$scratch/offscreen"
-"$tests/check_deb_runs.sh" x11 "$deb" "$scratch/x11"
+"$tests/check_deb_runs.sh" offscreen "$deb"
+"$tests/check_deb_runs.sh" x11 "$deb"
 
 step "autopkgtest on this machine (null)"
 installed_before=$(dpkg-query -W -f='${Status}' testola 2>/dev/null | grep -c 'install ok installed' || true)

@@ -62,11 +62,7 @@ done
 
 section "5/8 The program on Wayland (headless sway, keys from wtype, the screen read back; headless mutter, keys" \
     "typed ahead with Qt's GNOME theme) and on X11 (openbox, dark)"
-app_id=$(basename build/dev/packaging/*.desktop .desktop)
-# The window's size as the layout gives it, which the metadata states as the screen it needs.
-size=$(sed -n 's/.*side="\(longest\|shortest\)" compare="ge">\([0-9]*\)<.*/\2/p' build/dev/packaging/*.metainfo.xml |
-    paste -sd x)
-scripts/wayland-smoke.sh build/dev/app/testola "$app_id" "$size"
+scripts/wayland-smoke.sh build/dev/app/testola "$(basename build/dev/packaging/*.desktop .desktop)"
 # Twenty exams typed ahead of the boxes on GNOME's own compositor, with Qt's GNOME theme.
 scripts/gnome-keys.sh build/dev/app/testola build/dev/tests/testola_first_exam_answers 20
 # The same keys typed ahead of the boxes on X11, and a burst of Returns.

@@ -1,6 +1,16 @@
-# What the end-to-end runs share (scripts/wayland-smoke.sh, scripts/x11-keys.sh and scripts/gnome-keys.sh);
-# sourced, not run.
+# The harness of every check that drives the program on a desktop: a virtual X screen (Xvfb) with or without
+# openbox, a headless sway (mutter is scripts/gnome-keys.sh's own), the program's window and end, each waited for
+# with a deadline, and the layout's points. Sourced, not run. Sourcing it makes a scratch folder, the runtime folder too; when the script exits,
+# everything started here is ended and that is checked, and a failed run first shows the end of each log.
 # shellcheck shell=bash
+
+scratch=$(mktemp -d)
+mkdir "$scratch/shots"
+export XDG_RUNTIME_DIR=$scratch
+fail() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
 
 # Each process started in the background runs in a session of its own (setsid), so that everything it starts,
 # whatever user it runs as, can be ended with it: a signal to runuser alone does not reach the compositor.
@@ -12,42 +22,119 @@ start_in_session() {
 
 # Ends every session started above (SIGTERM, then SIGKILL after five seconds) and fails when any process of
 # them is still there afterwards.
+left_in_sessions() { for session in "${sessions[@]}"; do pgrep -s "$session" || true; done; }
+none_left() { [ -z "$(left_in_sessions)" ]; }
 end_sessions() {
     local session left=
     for session in "${sessions[@]}"; do
         kill -TERM -- "-$session" 2>/dev/null || true
     done
-    for _ in $(seq 50); do
-        left=$(for session in "${sessions[@]}"; do pgrep -s "$session" || true; done)
-        [ -z "$left" ] && break
-        sleep 0.1
-    done
+    within 5 none_left || true
     for session in "${sessions[@]}"; do
         kill -KILL -- "-$session" 2>/dev/null || true
         wait "$session" 2>/dev/null || true
     done
-    left=$(for session in "${sessions[@]}"; do pgrep -s "$session" || true; done)
+    left=$(left_in_sessions)
     if [ -n "$left" ]; then
         echo "FAILED: processes this run started are still running:" >&2
-        ps -o pid,user,args -p "$(tr '\n' ',' <<<"$left" | sed 's/,$//')" >&2 || true
+        ps -o pid,user,args -p "$(paste -sd, <<<"$left")" >&2 || true
         return 1
     fi
 }
 
-# Makes the run's scratch folder ($scratch) and, as the run exits, ends every session started above (the run
-# fails when a process of them is left) and removes the folder.
-start_run() {
-    scratch=$(mktemp -d)
-    trap end_run EXIT
-}
-# shellcheck disable=SC2317 # called by the trap above
-end_run() {
-    local status=$?
+# What a script must stop itself before the sessions end (the Wine server, which leaves its session).
+before_end() { :; }
+# shellcheck disable=SC2317 # called by the trap below
+finish() {
+    local status=$? log
+    if [ "$status" -ne 0 ]; then
+        for log in "$scratch"/*.log; do
+            if [ -s "$log" ]; then echo "-- the end of $(basename "$log"):" && tail -n 20 "$log"; fi >&2
+        done
+    fi
+    before_end
     end_sessions || status=1
     rm -rf "$scratch"
     exit "$status"
 }
+trap finish EXIT
 
+# Runs a command every tenth of a second until it succeeds, for up to SECONDS; returns 1 when it never did.
+within() {
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.1
+    done
+}
+
+# A virtual X screen of its own, the display for everything started after it, with openbox on it when asked.
+# Xvfb picks a free display itself and writes its number to the pipe, so parallel runs cannot collide (opened
+# for reading and writing, the pipe does not wait for a writer). -noreset: the screen stays as it is when its
+# last client leaves.
+window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+start_x() {
+    local display=
+    mkfifo "$scratch/display"
+    exec 3<>"$scratch/display"
+    start_in_session Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset >"$scratch/xvfb.log" 2>&1
+    read -r -t 20 display <&3 || fail "Xvfb did not start"
+    exec 3>&-
+    export DISPLAY=:$display QT_QPA_PLATFORM=xcb
+    if [ "${1:-}" = openbox ]; then
+        start_in_session openbox >"$scratch/openbox.log" 2>&1
+        within 5 window_manager_runs || fail "openbox did not start"
+    fi
+}
+
+# The first visible X window with exactly this title, once there is one within SECONDS (ten by default), and
+# whether there is none.
+window_named() { within "${2:-10}" visible_window "$1"; }
+visible_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep .; }
+no_window_named() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+
+# Starts the program (a command) and waits for its window, Testola: sets program_pid and window, and the
+# window's place and size (X, Y, WIDTH, HEIGHT). With no window manager the keyboard follows the pointer, so the
+# pointer is put over the window, low on it.
+start_program() {
+    start_in_session "$@" >"$scratch/program.log" 2>&1
+    program_pid=${sessions[-1]}
+    window=$(window_named Testola) || fail "the program's window did not appear"
+    geometry
+    xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT - 8))
+}
+geometry() { eval "$(xdotool getwindowgeometry --shell "$window")"; }
+key() {
+    xdotool key --delay 50 "$@"
+    sleep 0.3
+}
+
+# Waits up to ten seconds for the program ($program_pid) to end by itself, and fails unless it ends with status 0.
+program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
+ends_with_success() {
+    local status=0
+    within 10 program_ended || fail "Escape did not end the program"
+    wait "$program_pid" || status=$?
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}
+
+# The window's size and the points in it, in pixels at 96 dots per inch, as the build wrote them from the layout
+# table beside the program's folder (build/PRESET/layout.sh for build/PRESET/app/testola).
+read_layout() {
+    # shellcheck source=/dev/null
+    source "$(dirname "$1")/../layout.sh"
+}
+# A length of the layout at the scale the desktop's font gave the window, rounded.
+scaled() { echo $((($1 * HEIGHT + window_height / 2) / window_height)); }
+# The band between the rows of buttons that holds the matrix, one pixel in from each, as ImageMagick crops it.
+matrix_band() {
+    local top=$(($(scaled "$matrix_band_top") + 1)) bottom=$(($(scaled "$matrix_band_bottom") - 1))
+    echo "${WIDTH}x$((bottom - top))+$X+$((Y + top))"
+}
+
+# The screen saved to a file; the Wayland check saves it with grim instead.
+shoot() { import -window root "$1"; }
 # The numbers a picture shows in a box of it: a line of text for each line of numbers, one blank between them.
 # Tesseract reads the digits but not the narrow blanks, so they are found from where it saw each digit: a gap
 # wider than half a digit between two digits of a line.
@@ -63,25 +150,61 @@ numbers_in() {
             { line = line ($2 - right > ($3 - $2) / 2 ? " " : "") $4; right = $3 }
             END { if (line != "") print line }'
 }
-
+# The first three lines of numbers in a box of the screen (the matrix band unless given), read again every half
+# second for up to five seconds until there are three: the program may still be drawing.
+rows_on_screen() {
+    local name=$1 box=${2:-$(matrix_band)} rows=
+    for _ in $(seq 10); do
+        shoot "$scratch/shots/$name.png"
+        rows=$(numbers_in "$scratch/shots/$name.png" "$box" | head -n 3) || true
+        [ "$(grep -c . <<<"$rows")" -eq 3 ] && break
+        sleep 0.5
+    done
+    echo "$rows"
+}
+# The example the window shows: a matrix of three rows, or the check fails.
+example_on_window() {
+    local rows
+    rows=$(rows_on_screen "example$1")
+    [ "$(grep -c . <<<"$rows")" -eq 3 ] || fail "the window shows no matrix of three rows: $rows"
+    echo "example $1 on the window: $(tr '\n' '/' <<<"$rows")" >&2
+    echo "$rows"
+}
 # The answer to an example read off the screen: the midpoint of its largest and smallest number, as typed.
 answer_to() {
     tr -s ' \n' '\n' <<<"$1" | grep -E '^[0-9]+$' | sort -n | sed -n '1p;$p' | paste -sd' ' |
         awk '{ printf "%g\n", ($1 + $2) / 2 }'
 }
 
-# Waits up to five seconds for the program ($program_pid) to end by itself, and fails (the caller's fail)
-# unless it ends with status 0.
-ends_with_success() {
-    local status=
-    for _ in $(seq 50); do
-        if ! kill -0 "$program_pid" 2>/dev/null; then
-            status=0
-            wait "$program_pid" || status=$?
-            break
-        fi
-        sleep 0.1
-    done
-    [ -n "$status" ] || fail "Escape did not end the program"
-    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+# A headless sway of its own, with no seat and no GPU: it draws into memory and takes its only keyboard from
+# wtype. It runs as an unprivileged user, nobody when this runs as root, and so does every command given to run
+# or run_in_session: in a clean environment that names the compositor once it runs.
+as_user=()
+wayland_display=
+sway_socket=
+as_the_user() {
+    local compositor=()
+    [ -n "$sway_socket" ] && compositor=(WAYLAND_DISPLAY="$wayland_display" SWAYSOCK="$sway_socket")
+    command=("${as_user[@]}" env -i HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" PATH=/usr/bin:/bin
+        "${compositor[@]}" "$@")
+}
+run() { as_the_user "$@" && "${command[@]}"; }
+run_in_session() { as_the_user "$@" && start_in_session "${command[@]}"; }
+sway_ready() {
+    wayland_display=$(cd "$scratch/runtime" && ls wayland-? 2>/dev/null | head -n 1) || true
+    sway_socket=$(ls "$scratch"/runtime/sway-ipc.*.sock 2>/dev/null | head -n 1) || true
+    [ -n "$wayland_display" ] && [ -n "$sway_socket" ]
+}
+start_sway() {
+    chmod 755 "$scratch"
+    mkdir -m 700 "$scratch/runtime"
+    mkdir "$scratch/home"
+    if [ "$(id -u)" -eq 0 ]; then
+        chown nobody "$scratch/runtime" "$scratch/home" "$scratch/shots"
+        as_user=(runuser -u nobody --)
+    fi
+    printf 'output HEADLESS-1 resolution 800x600\ndefault_floating_border none\n' >"$scratch/sway.conf"
+    run_in_session env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+        sway -c "$scratch/sway.conf" >"$scratch/sway.log" 2>&1
+    within 10 sway_ready || fail "sway did not start"
 }

@@ -11,12 +11,7 @@ set -euo pipefail
 program=$1 answers_program=$2 runs=${3:-20}
 source "$(dirname "$0")/end-to-end-common.sh"
 
-start_run
 program_pid=
-fail() {
-    echo "FAILED: $*" >&2
-    exit 1
-}
 
 mapfile -t answers < <("$answers_program")
 [ "${#answers[@]}" -eq 8 ] || fail "$answers_program gave ${#answers[@]} answers, not 8"
@@ -66,35 +61,20 @@ start_as_user() {
     start_in_session "${as_user[@]}" env -i HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" \
         PATH=/usr/bin:/bin DBUS_SESSION_BUS_ADDRESS="unix:path=$scratch/runtime/bus" "$@"
 }
-# Wait up to ten seconds for what a starting process makes: a file, or a line in its log.
-wait_for_file() {
-    for _ in $(seq 100); do
-        [ -e "$1" ] && return
-        sleep 0.1
-    done
-    fail "$2 did not start"
-}
-wait_for_line() {
-    for _ in $(seq 100); do
-        grep -qxF "$2" "$1" && return
-        sleep 0.1
-    done
-    fail "$3 did not start: $(cat "$1")"
-}
 
 start_as_user dbus-daemon --session --nofork --address="unix:path=$scratch/runtime/bus" >"$scratch/dbus.log" 2>&1
-wait_for_file "$scratch/runtime/bus" "the session bus"
+within 10 test -e "$scratch/runtime/bus" || fail "the session bus did not start"
 start_as_user pipewire >"$scratch/pipewire.log" 2>&1
 start_as_user wireplumber >"$scratch/wireplumber.log" 2>&1
 start_as_user GSETTINGS_BACKEND=keyfile mutter --wayland --headless --no-x11 --virtual-monitor 1024x768 \
     >"$scratch/mutter.log" 2>&1
-wait_for_file "$scratch/runtime/wayland-0" "mutter"
+within 10 test -e "$scratch/runtime/wayland-0" || fail "mutter did not start"
 # Opened for reading and writing, the pipe does not wait for the typist; closed, it ends the typist.
 exec 4<>"$scratch/keys"
 start_as_user python3 -c "$typist" "$scratch/keys" >"$scratch/typist.log" 2>&1
 # The first key only makes mutter announce its keyboard, and is lost.
 echo Shift >&4
-wait_for_line "$scratch/typist.log" "sent Shift" "the typist"
+within 10 grep -qxF "sent Shift" "$scratch/typist.log" || fail "the typist did not start: $(cat "$scratch/typist.log")"
 
 # The title of each window that got the keyboard, a line each, from the program's Wayland trace: a surface's
 # title is set on its toplevel, and both of the program's keyboards hear each enter (one serial).

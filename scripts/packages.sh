@@ -1,17 +1,21 @@
-# The Debian packages each command needs; sourced by the scripts beside it.
+# The Debian packages each command needs; sourced by the scripts beside it. This is their one list: debian/control's
+# Build-Depends names the build's and the unit tests' packages but the toolchain (the test packaging.build_depends
+# compares them), and the README points here.
 # shellcheck disable=SC2034
 
 # One `apt-get update` for the whole command, however many times it calls scripts/ensure-packages.sh: the mark
 # is named by the outermost script's process, and the scripts it calls inherit it.
 export TESTOLA_APT_UPDATE_MARK=${TESTOLA_APT_UPDATE_MARK:-${TMPDIR:-/tmp}/testola-apt-update.$$}
+toolchain_packages=(ninja-build g++)
 # The program loads Qt's own Russian translation (qtbase_ru.qm) from qt6-translations-l10n.
-build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core qt6-translations-l10n libgl-dev)
+build_packages=("${toolchain_packages[@]}" cmake qt6-base-dev fonts-dejavu-core qt6-translations-l10n libgl-dev)
 # Qt's window-system event queue, where keys typed ahead of a box are handed to it (runtime/qt/key_handover.h).
 build_packages+=(qt6-base-private-dev)
 # Wayland's client library and XKB, found with pkg-config, for keys sent to a box already closed
 # (runtime/qt/wayland_lost_keys.h).
 build_packages+=(libwayland-dev libxkbcommon-dev pkgconf)
-test_packages=("${build_packages[@]}" libgtest-dev libgmock-dev locales)
+unit_test_packages=(libgtest-dev libgmock-dev locales)
+test_packages=("${build_packages[@]}" "${unit_test_packages[@]}")
 # The install tests: the desktop validators, a virtual X screen, man to render the manual pages and binutils'
 # readelf for the hardening.
 test_packages+=(desktop-file-utils appstream xvfb x11-utils man-db groff-base binutils)

@@ -54,7 +54,8 @@ for preset in win64 win32; do
         # Not through ctest, which lists each test program's tests by running it.
         tests/window/win32/check_executable.sh i686-w64-mingw32-objdump build/win32/app/testola.exe i686
         scripts/with-wine.sh tests/window/win32/check_version.sh \
-            build/win64/tests/window/win32/testola_read_version.exe build/win32/app/testola.exe LICENSE
+            build/win64/tests/window/win32/testola_read_version.exe build/win32/app/testola.exe LICENSE \
+            build/win32/tests/window/win32/version.env
     else
         scripts/with-wine.sh ctest --preset "$preset"
     fi

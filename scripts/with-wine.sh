@@ -13,27 +13,9 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko: the program needs neither, and Wine would offer to download them.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
-pids=()
-stop() {
-    wineserver -k 2>/dev/null || true
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-}
-trap stop EXIT
-
-if [ -z "${DISPLAY:-}" ]; then
-    display=:$((90 + RANDOM % 400))
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    pids+=($!)
-    export DISPLAY=$display
-    for _ in $(seq 50); do
-        xdpyinfo >/dev/null 2>&1 && break
-        sleep 0.1
-    done
-    openbox >/dev/null 2>&1 &
-    pids+=($!)
-fi
+source scripts/end-to-end-common.sh
+before_end() { wineserver -k 2>/dev/null || true; }
+[ -n "${DISPLAY:-}" ] || start_x openbox
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Making the Wine prefix $WINEPREFIX"
