@@ -3,7 +3,6 @@
 #include "qt_form1.h"
 #include "qt_runtime.h"
 #include "random_sequence.h"
-#include "wayland_lost_keys.h"
 
 #include <QApplication>
 #include <cstdio>

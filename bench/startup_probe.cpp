@@ -151,7 +151,8 @@ int main(int argc, char* argv[]) {
         std::vector<std::unique_ptr<QWidget>> controls;
         for (const testola::ControlLayout& row : testola::Form1Controls) {
             const QString caption = testola::ToQString(row.Caption);
-            const bool isButton = row.Name != testola::Image1 && row.Name != testola::Label1;
+            const bool isButton =
+                row.Kind == testola::ControlKind::PushButton || row.Kind == testola::ControlKind::Panel;
             auto control = isButton ? std::unique_ptr<QWidget>(new QPushButton(caption, &bare))
                                     : std::unique_ptr<QWidget>(new QLabel(caption, &bare));
             control->setGeometry(testola::ToPixels(row.Box));

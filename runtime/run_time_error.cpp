@@ -12,12 +12,8 @@ std::string RunTimeErrorDescription(RunTimeErrorKind kind) {
     switch (kind) {
     case RunTimeErrorKind::Overflow:
         return "Ошибка выполнения: переполнение.";
-    case RunTimeErrorKind::IndexOutOfRange:
-        return "Ошибка выполнения: индекс вне допустимого диапазона.";
     case RunTimeErrorKind::FloatingPointFault:
         return "Ошибка выполнения: ошибка вычислений с плавающей точкой.";
-    case RunTimeErrorKind::ControlCallFailed:
-        return "Ошибка выполнения: сбой при обращении к элементу окна.";
     }
     return UnexpectedFailureDescription();
 }

@@ -8,9 +8,7 @@ namespace testola {
 // The kinds of failure the runtime detects; each one ends the program after it has been reported.
 enum class RunTimeErrorKind {
     Overflow,
-    IndexOutOfRange,
     FloatingPointFault,
-    ControlCallFailed,
 };
 
 class RunTimeError : public std::runtime_error {

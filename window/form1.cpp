@@ -42,11 +42,10 @@ void Form1::Press(std::string_view button) {
 
 void Form1::PressKey(Form1Key key, std::string_view focusedButton) {
     if (key == Form1Key::Escape) {
-        Press(Command1);
+        Press(CancelButton);
         return;
     }
-    // Enter presses the focused button; with no button focused, the exam button is the default.
-    Press(focusedButton.empty() ? Command4 : focusedButton);
+    Press(focusedButton.empty() ? DefaultButton : focusedButton);
 }
 
 void Form1::RequestClose() {

@@ -17,7 +17,7 @@ const ControlLayout& LayoutOf(std::string_view name) {
 std::vector<std::string_view> TabOrder() {
     std::vector<const ControlLayout*> byTabIndex;
     for (const ControlLayout& control : Form1Controls) {
-        if (control.TabIndex >= 0) {
+        if (control.TabIndex >= 0 && control.Kind == ControlKind::PushButton) {
             byTabIndex.push_back(&control);
         }
     }
@@ -28,6 +28,21 @@ std::vector<std::string_view> TabOrder() {
         names.push_back(control->Name);
     }
     return names;
+}
+
+std::string_view NextInTabOrder(const std::vector<std::string_view>& order, std::string_view current, bool forward,
+                                const std::function<bool(std::string_view)>& canTakeFocus) {
+    const auto count = static_cast<std::ptrdiff_t>(order.size());
+    const auto found = std::find(order.begin(), order.end(), current);
+    // From nowhere, Tab starts at the first control and Shift+Tab at the last.
+    std::ptrdiff_t at = found == order.end() ? (forward ? -1 : count) : found - order.begin();
+    for (std::ptrdiff_t tried = 0; tried < count; ++tried) {
+        at = ((forward ? at + 1 : at - 1) % count + count) % count;
+        if (canTakeFocus(order[static_cast<std::size_t>(at)])) {
+            return order[static_cast<std::size_t>(at)];
+        }
+    }
+    return {};
 }
 
 } // namespace testola

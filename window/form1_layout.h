@@ -1,8 +1,10 @@
 #pragma once
 
+#include "contrast.h"
 #include "form1_texts.h"
 
 #include <array>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -35,11 +37,16 @@ inline constexpr std::string_view Command6 = "Command6"; // answer
 inline constexpr std::string_view Image1 = "Image1";     // the strip's icon
 inline constexpr std::string_view Label1 = "Label1";     // the title strip
 
+// What each control is, which decides how a front end makes it: the panel is a push button only in name,
+// disabled for good and drawn by the window.
+enum class ControlKind { PushButton, Panel, Strip, Icon };
+
 // The window's font (the platform's default size), the bold one of the two small buttons, and the strip's.
 enum class ControlFont { Window, SmallBold, TitleBold };
 
 struct ControlLayout {
     std::string_view Name;
+    ControlKind Kind;
     TwipsRect Box;
     std::string_view Caption;
     std::string_view Tooltip;
@@ -47,27 +54,46 @@ struct ControlLayout {
     // The order in which Tab visits the controls, lowest first; -1 for a control that is not in the tab order.
     int TabIndex;
     ControlFont Font;
+    std::string_view AccessibleName;
 };
 
 inline constexpr TwipsRect Form1Client{0, 0, 4695, 2055};
 
-// Topmost first; push buttons are always above the strip and its icon.
+// Topmost first; push buttons are always above the strip and its icon. The accessible name is what assistive
+// technology calls a control whose caption does not say what it is; empty where the caption does.
+// clang-format off
 inline constexpr std::array<ControlLayout, 8> Form1Controls{{
-    {Command6, {2400, 600, 2175, 255}, AnswerCaption, AnswerCaption, false, 1, ControlFont::Window},
-    {Command5, {120, 1680, 4455, 255}, ResultCaption, ResultCaption, false, 2, ControlFont::Window},
-    {Command4, {120, 600, 2175, 255}, StartCaption, StartCaption, true, 0, ControlFont::Window},
-    {Command3, {0, 480, 4695, 1575}, "", "", false, 6, ControlFont::Window},
-    {Command2, {3960, 120, 255, 255}, MinimiseCaption, MinimiseTooltip, true, 3, ControlFont::SmallBold},
-    {Command1, {4320, 120, 255, 255}, ExitCaption, ExitTooltip, true, 4, ControlFont::SmallBold},
-    {Image1, {120, 120, 255, 255}, "", "", true, -1, ControlFont::Window},
-    {Label1, {60, 60, 4575, 375}, StripCaption, "", true, -1, ControlFont::TitleBold},
+    {Command6, ControlKind::PushButton, {2400, 600, 2175, 255}, AnswerCaption, AnswerCaption, false, 1, ControlFont::Window, ""},
+    {Command5, ControlKind::PushButton, {120, 1680, 4455, 255}, ResultCaption, ResultCaption, false, 2, ControlFont::Window, ""},
+    {Command4, ControlKind::PushButton, {120, 600, 2175, 255}, StartCaption, StartCaption, true, 0, ControlFont::Window, ""},
+    {Command3, ControlKind::Panel, {0, 480, 4695, 1575}, "", "", false, 6, ControlFont::Window, PanelName},
+    {Command2, ControlKind::PushButton, {3960, 120, 255, 255}, MinimiseCaption, MinimiseTooltip, true, 3, ControlFont::SmallBold, MinimiseTooltip},
+    {Command1, ControlKind::PushButton, {4320, 120, 255, 255}, ExitCaption, ExitTooltip, true, 4, ControlFont::SmallBold, ExitTooltip},
+    {Image1, ControlKind::Icon, {120, 120, 255, 255}, "", "", true, -1, ControlFont::Window, ""},
+    {Label1, ControlKind::Strip, {60, 60, 4575, 375}, StripCaption, "", true, -1, ControlFont::TitleBold, ""},
 }};
+// clang-format on
+
+// What assistive technology says of the window, named by its caption: the strip's caption, without the spaces
+// that keep it clear of the icon.
+inline constexpr std::string_view Form1Description = StripCaption.substr(StripCaption.find_first_not_of(' '));
+
+// Enter presses the focused push button, or this one when none has the focus; it has the focus at start.
+// Escape presses the cancel button.
+inline constexpr std::string_view DefaultButton = Command4;
+inline constexpr std::string_view CancelButton = Command1;
 
 // The row of the named control; a name not in the table is a fault in the program.
 const ControlLayout& LayoutOf(std::string_view name);
 
-// The controls in the order Tab visits them. The panel is among them but never takes the focus.
+// The push buttons in the order Tab visits them. (The panel, last in the order, never takes the focus.)
 std::vector<std::string_view> TabOrder();
+
+// The control that Tab (forward) or Shift+Tab (back) moves to from the current one, along the order, passing over
+// those that cannot take the focus; the empty name when none can. From no control, Tab starts at the first and
+// Shift+Tab at the last.
+std::string_view NextInTabOrder(const std::vector<std::string_view>& order, std::string_view current, bool forward,
+                                const std::function<bool(std::string_view)>& canTakeFocus);
 
 // Fonts: "MS Sans Serif" with the Cyrillic character set, at these sizes.
 inline constexpr std::string_view DesignFontFamily = "MS Sans Serif";
@@ -76,12 +102,10 @@ inline constexpr double WindowFontPoints = 8.25;
 inline constexpr double SmallButtonFontPoints = 8.25;
 inline constexpr double TitleFontPoints = 12.0;
 
-// The classic desktop colours (0xRRGGBB) for the three title-bar colours the window is painted in, where the
-// platform has no system colours of its own: a white title on a navy strip (16:1) over a grey window.
-inline constexpr unsigned ActiveTitleColour = 0x000080;
-inline constexpr unsigned ActiveTitleTextColour = 0xFFFFFF;
-inline constexpr unsigned InactiveTitleColour = 0x808080;
-// The matrix panel's disabled text: dark enough to read every number on the button face.
-inline constexpr unsigned PanelTextColour = 0x303030;
+// The classic desktop colours for the three title-bar colours the window is painted in, where the platform has
+// no system colours of its own: a white title on a navy strip (16:1) over a grey window.
+inline constexpr Rgb ActiveTitleColour{0x00, 0x00, 0x80};
+inline constexpr Rgb ActiveTitleTextColour{0xFF, 0xFF, 0xFF};
+inline constexpr Rgb InactiveTitleColour{0x80, 0x80, 0x80};
 
 } // namespace testola

@@ -7,7 +7,8 @@ namespace testola {
 // Every text of the window and of the answer box, in one place. (The verdicts belong to the exam itself, the
 // error reports and the dialogs' buttons to the runtime.)
 
-inline constexpr std::string_view Form1Title = "Testola";
+// The program's name, from the build.
+inline constexpr std::string_view Form1Title = TESTOLA_NAME;
 // The strip's caption; its four spaces keep the text clear of the icon drawn over the strip's left end.
 inline constexpr std::string_view StripCaption = "    Вступительный экзамен";
 

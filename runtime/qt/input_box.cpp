@@ -1,7 +1,7 @@
 #include "input_box.h"
 
-#include "dialog_common.h"
 #include "dialog_texts.h"
+#include "display_text.h"
 
 #include <QDialogButtonBox>
 #include <QKeyEvent>

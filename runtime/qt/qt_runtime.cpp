@@ -1,9 +1,11 @@
 #include "qt_runtime.h"
 
-#include "dialog_common.h"
 #include "dialog_texts.h"
+#include "display_text.h"
 #include "hide_on_close.h"
 #include "input_box.h"
+#include "key_handover.h"
+#include "wayland_lost_keys.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -41,7 +43,7 @@ private:
 
 } // namespace
 
-QtRuntime::QtRuntime() = default;
+QtRuntime::QtRuntime() : m_keys(std::make_unique<KeyHandover>()) {}
 
 QtRuntime::~QtRuntime() {
     DropBoxes();
@@ -83,9 +85,9 @@ void QtRuntime::DropBoxes() {
 }
 
 int QtRuntime::RunModal(QDialog& box) {
-    m_keys.Opening(&box);
+    m_keys->Opening(&box);
     const int result = box.exec();
-    m_keys.Closed();
+    m_keys->Closed();
     return result;
 }
 
@@ -149,6 +151,10 @@ void QtRuntime::EndWithStatus(int status) {
     }
     // The event loop stops as soon as the handler that asked for the end returns.
     QCoreApplication::exit(status);
+}
+
+bool IsWaylandClient() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 } // namespace testola

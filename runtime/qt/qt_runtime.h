@@ -1,8 +1,6 @@
 #pragma once
 
-#include "key_handover.h"
 #include "runtime.h"
-#include "wayland_lost_keys.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -15,6 +13,8 @@ class QSpacerItem;
 namespace testola {
 
 class InputBox;
+class KeyHandover;
+class WaylandLostKeys;
 
 // The runtime on Qt Widgets: modal dialogs over the program's window, minimising it, and ending the event loop.
 // The input box and the message box are built once, after the window's first frame, and shown again each time;
@@ -51,8 +51,11 @@ private:
     QSpacerItem* m_titleRow = nullptr;
     QPointer<QLayout> m_titleRowLayout;
     std::unique_ptr<QObject> m_firstFrameWatch;
-    KeyHandover m_keys;
+    std::unique_ptr<KeyHandover> m_keys;
     std::unique_ptr<WaylandLostKeys> m_waylandKeys;
 };
+
+// Whether the program runs as a Wayland client, under whichever of Qt's Wayland plugins.
+bool IsWaylandClient();
 
 } // namespace testola

@@ -1,5 +1,7 @@
 #include "wayland_lost_keys.h"
 
+#include "qt_runtime.h"
+
 #include <QGuiApplication>
 #include <QtGui/private/qxkbcommon_p.h>
 #include <algorithm>
@@ -43,10 +45,6 @@ QWindow* WindowWithSurface(wl_surface* surface) {
 }
 
 } // namespace
-
-bool IsWaylandClient() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
 
 // Wayland's C listeners, each passing its event on to the watch.
 struct WaylandListeners {

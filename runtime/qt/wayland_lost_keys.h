@@ -16,9 +16,6 @@ struct xkb_state;
 
 namespace testola {
 
-// Whether the program runs as a Wayland client, under whichever of Qt's Wayland plugins.
-bool IsWaylandClient();
-
 // Keys that a Wayland compositor sends to a box's surface after the program has hidden the box. Hiding destroys
 // the surface, and the compositor goes on sending keys to it until it has seen that and moved the keyboard to the
 // window; Qt's Wayland plugin drops those keys. A second keyboard on the same seat hears the same keys in the same

@@ -64,10 +64,10 @@ TEST(AddInt16, AddsUpToTheLimitsAndRaisesOverflowBeyondThem) {
 }
 
 TEST(RunTimeError, CarriesItsKindAndARussianDescription) {
-    for (const RunTimeErrorKind kind : {RunTimeErrorKind::Overflow, RunTimeErrorKind::IndexOutOfRange,
-                                        RunTimeErrorKind::FloatingPointFault, RunTimeErrorKind::ControlCallFailed}) {
+    for (const RunTimeErrorKind kind : {RunTimeErrorKind::Overflow, RunTimeErrorKind::FloatingPointFault}) {
         try {
             RaiseRunTimeError(kind);
+            FAIL() << "nothing raised";
         } catch (const RunTimeError& error) {
             EXPECT_EQ(error.Kind(), kind);
             EXPECT_EQ(std::string(error.what()), RunTimeErrorDescription(kind));
@@ -75,7 +75,7 @@ TEST(RunTimeError, CarriesItsKindAndARussianDescription) {
         }
     }
     EXPECT_NE(RunTimeErrorDescription(RunTimeErrorKind::Overflow),
-              RunTimeErrorDescription(RunTimeErrorKind::IndexOutOfRange));
+              RunTimeErrorDescription(RunTimeErrorKind::FloatingPointFault));
 }
 
 } // namespace

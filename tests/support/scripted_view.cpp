@@ -2,15 +2,14 @@
 
 #include "form1_layout.h"
 
-#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
 namespace testola::testing {
 
-ScriptedView::ScriptedView() : m_focus(Command4) {
+ScriptedView::ScriptedView() : m_focus(DefaultButton) {
     for (const ControlLayout& layout : Form1Controls) {
-        if (layout.Name != Image1 && layout.Name != Label1) {
+        if (layout.Kind == ControlKind::PushButton || layout.Kind == ControlKind::Panel) {
             m_controls[std::string(layout.Name)] = {std::string(layout.Caption), std::string(layout.Tooltip),
                                                     layout.Enabled, ""};
         }
@@ -23,16 +22,13 @@ void ScriptedView::SetEnabled(std::string_view button, bool enabled) {
         return;
     }
     // As a toolkit does: the next enabled button after it in the tab order, round to the start, takes the focus.
-    const std::vector<std::string_view> order = TabOrder();
-    const auto at = std::find(order.begin(), order.end(), button);
-    for (std::size_t step = 1; step < order.size(); ++step) {
-        const std::string_view next = order[(static_cast<std::size_t>(at - order.begin()) + step) % order.size()];
-        if (next != Command3 && At(next).Enabled) {
-            SetFocus(next);
-            return;
-        }
+    const std::string_view next =
+        NextInTabOrder(TabOrder(), button, true, [this](std::string_view name) { return At(name).Enabled; });
+    if (next.empty()) {
+        m_focus.clear();
+    } else {
+        SetFocus(next);
     }
-    m_focus.clear();
 }
 
 void ScriptedView::SetFocus(std::string_view button) {

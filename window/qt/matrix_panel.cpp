@@ -1,14 +1,11 @@
 #include "matrix_panel.h"
 
-#include "qt_layout.h"
-
 #include <QPainter>
 
 namespace testola {
 
 MatrixPanel::MatrixPanel(QWidget* parent) : QPushButton(parent) {
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(ToQString(PanelName));
 }
 
 void MatrixPanel::SetCaption(const QString& caption) {

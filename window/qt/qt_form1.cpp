@@ -27,6 +27,9 @@ void PlaceControl(QWidget* control, const ControlLayout& layout, double scale) {
     if (!layout.Tooltip.empty()) {
         control->setToolTip(ToQString(layout.Tooltip));
     }
+    if (!layout.AccessibleName.empty()) {
+        control->setAccessibleName(ToQString(layout.AccessibleName));
+    }
 }
 
 QFont DesignFont(double points, bool bold, double scale) {
@@ -77,9 +80,9 @@ QtForm1::QtForm1(Runtime& runtime, RandomSource& random, QWidget* parent)
 
     BuildControls();
     FollowDesktopColours(*this);
-    setAccessibleDescription(ToQString(StripCaption).trimmed());
+    setAccessibleDescription(ToQString(Form1Description));
     SetTabOrder();
-    Button(Command4)->setFocus();
+    Button(DefaultButton)->setFocus();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->geometry().center() - rect().center());
@@ -91,29 +94,31 @@ void QtForm1::BuildControls() {
     for (auto row = Form1Controls.rbegin(); row != Form1Controls.rend(); ++row) {
         const ControlLayout& layout = *row;
         QWidget* control = nullptr;
-        if (layout.Name == Label1) {
+        switch (layout.Kind) {
+        case ControlKind::Strip: {
             auto* strip = new TitleStrip(ToQString(layout.Caption), this);
             strip->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             strip->setAutoFillBackground(true);
             control = strip;
-        } else if (layout.Name == Image1) {
+            break;
+        }
+        case ControlKind::Icon:
             control = new IconImage(windowIcon(), this);
-        } else if (layout.Name == Command3) {
+            break;
+        case ControlKind::Panel:
             m_panel = new MatrixPanel(this);
             control = m_panel;
-        } else {
+            break;
+        case ControlKind::PushButton:
             control = MakeButton(layout.Name);
             connect(static_cast<QPushButton*>(control), &QPushButton::clicked, this,
                     [this, name = layout.Name] { m_form.Press(name); });
+            break;
         }
         PlaceControl(control, layout, m_scale);
         if (layout.Font != ControlFont::Window) {
             control->setFont(FontOf(layout, m_scale));
         }
-    }
-    // The two one-character buttons are named by what they do.
-    for (std::string_view small : {Command1, Command2}) {
-        Button(small)->setAccessibleName(Button(small)->toolTip());
     }
 }
 

@@ -37,8 +37,8 @@ QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QColor ToColour(unsigned rgb) {
-    return QColor(static_cast<QRgb>(rgb));
+QColor ToColour(Rgb rgb) {
+    return QColor(rgb.Red, rgb.Green, rgb.Blue);
 }
 
 } // namespace testola

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contrast.h"
 #include "form1_layout.h"
 
 #include <QColor>
@@ -17,8 +18,8 @@ double DesktopFontScale();
 // The layout's twips in Qt's logical pixels at that scale, each edge rounded to a pixel.
 QRect ToPixels(const TwipsRect& twips, double scale = 1.0);
 
-// The layout's texts are UTF-8 and its colours 0xRRGGBB; these bring them into Qt.
+// The layout's texts are UTF-8 and its colours plain sRGB; these bring them into Qt.
 QString ToQString(std::string_view text);
-QColor ToColour(unsigned rgb);
+QColor ToColour(Rgb rgb);
 
 } // namespace testola

@@ -1,8 +1,10 @@
 #include "win32_form1.h"
 
 #include "accessible_text.h"
+#include "caption_lines.h"
+#include "contrast.h"
+#include "device_pixels.h"
 #include "wide_text.h"
-#include "win32_geometry.h"
 #include "window_resources.h"
 
 #include <commctrl.h>
@@ -17,7 +19,7 @@ constexpr wchar_t kClassName[] = L"TestolaForm1";
 constexpr int kFirstControlId = 100;
 
 bool IsPushButton(const ControlLayout& layout) {
-    return layout.Name != Command3 && layout.Name != Image1 && layout.Name != Label1;
+    return layout.Kind == ControlKind::PushButton;
 }
 
 int DotsPerInchOf(HWND window) {
@@ -53,6 +55,11 @@ LOGFONTW DefaultGuiFont() {
     LOGFONTW font{};
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
     return font;
+}
+
+Rgb SystemColour(int index) {
+    const COLORREF colour = GetSysColor(index);
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
 HICON LoadIconSized(HINSTANCE instance, int size) {
@@ -92,7 +99,7 @@ Win32Form1::Win32Form1(HINSTANCE instance, Runtime& runtime, RandomSource& rando
     CentreOnScreen();
     // The focused button shows its dotted frame from the start, not only once a key has been pressed.
     SendMessageW(m_window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-    m_focusTarget = At(Command4).Window;
+    m_focusTarget = At(DefaultButton).Window;
 }
 
 Win32Form1::~Win32Form1() {
@@ -112,17 +119,22 @@ void Win32Form1::CreateControls() {
         const ControlLayout& layout = Form1Controls[index];
         const wchar_t* kind = L"BUTTON";
         DWORD style = common;
-        if (layout.Name == Label1) {
+        switch (layout.Kind) {
+        case ControlKind::Strip:
             kind = L"STATIC";
             style |= SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX;
-        } else if (layout.Name == Image1) {
+            break;
+        case ControlKind::Icon:
             kind = L"STATIC";
             style |= SS_OWNERDRAW;
-        } else if (layout.Name == Command3) {
-            // A push button only in name: disabled for good, drawn by the window so its lines are centred.
+            break;
+        case ControlKind::Panel:
+            // Drawn by the window, so that its lines are centred.
             style |= BS_OWNERDRAW;
-        } else {
-            style |= (layout.Name == Command4 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY | WS_TABSTOP;
+            break;
+        case ControlKind::PushButton:
+            style |= (layout.Name == DefaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY | WS_TABSTOP;
+            break;
         }
         if (!layout.Enabled) {
             style |= WS_DISABLED;
@@ -134,6 +146,9 @@ void Win32Form1::CreateControls() {
             throw std::runtime_error("a control cannot be created");
         }
         m_controls[index] = {&layout, control, ToWide(layout.Tooltip)};
+        if (!layout.AccessibleName.empty()) {
+            SetAccessibleName(control, ToWide(layout.AccessibleName));
+        }
     }
     // Stacked as the table lists them, topmost first.
     HWND above = HWND_TOP;
@@ -141,13 +156,7 @@ void Win32Form1::CreateControls() {
         SetWindowPos(control.Window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         above = control.Window;
     }
-    // The two one-character buttons are named by what they do, and the panel by what it shows.
-    for (std::string_view small : {Command1, Command2}) {
-        SetAccessibleName(At(small).Window, ToWide(LayoutOf(small).Tooltip));
-    }
-    SetAccessibleName(At(Command3).Window, ToWide(PanelName));
-    const std::string_view strip = StripCaption.substr(StripCaption.find_first_not_of(' '));
-    SetAccessibleDescription(m_window, ToWide(strip));
+    SetAccessibleDescription(m_window, ToWide(Form1Description));
 }
 
 void Win32Form1::AddTooltips() {
@@ -292,8 +301,9 @@ void Win32Form1::DrawItem(const DRAWITEMSTRUCT& item) {
     TEXTMETRICW metrics{};
     GetTextMetricsW(item.hDC, &metrics);
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, ReadableDisabledText(GetSysColor(COLOR_GRAYTEXT), GetSysColor(COLOR_BTNFACE),
-                                                GetSysColor(COLOR_BTNTEXT)));
+    const Rgb text =
+        MatrixTextColour(SystemColour(COLOR_GRAYTEXT), SystemColour(COLOR_BTNFACE), SystemColour(COLOR_BTNTEXT));
+    SetTextColor(item.hDC, RGB(text.Red, text.Green, text.Blue));
     const int lineHeight = metrics.tmHeight;
     int top = box.top + (box.bottom - box.top - static_cast<int>(lines.size()) * lineHeight) / 2;
     for (const std::wstring& line : lines) {
@@ -308,9 +318,8 @@ void Win32Form1::DrawItem(const DRAWITEMSTRUCT& item) {
 void Win32Form1::RestoreFocus() {
     HWND target = m_focusTarget;
     if (target == nullptr || !IsWindowEnabled(target)) {
-        const std::string_view first = NextInTabOrder(TabOrder(), {}, true, [this](std::string_view name) {
-            return IsPushButton(LayoutOf(name)) && IsWindowEnabled(At(name).Window);
-        });
+        const std::string_view first =
+            NextInTabOrder(TabOrder(), {}, true, [this](std::string_view name) { return IsEnabled(name); });
         target = first.empty() ? nullptr : At(first).Window;
     }
     if (target != nullptr) {
@@ -342,10 +351,8 @@ bool Win32Form1::HandleKey(const MSG& message) {
     case VK_TAB: {
         // Along the table's tab order, which is not its stacking order.
         const bool forward = GetKeyState(VK_SHIFT) >= 0;
-        const std::string_view next =
-            NextInTabOrder(TabOrder(), FocusedButton(), forward, [this](std::string_view name) {
-                return IsPushButton(LayoutOf(name)) && IsWindowEnabled(At(name).Window);
-            });
+        const std::string_view next = NextInTabOrder(TabOrder(), FocusedButton(), forward,
+                                                     [this](std::string_view name) { return IsEnabled(name); });
         if (!next.empty()) {
             SetFocus(next);
         }

@@ -1,27 +1,20 @@
 #pragma once
 
+#include "contrast.h"
+
 #include <QColor>
 #include <QHash>
 #include <QImage>
 #include <QPushButton>
 #include <QRect>
 #include <algorithm>
-#include <cmath>
 
 namespace testola::testing {
 
-// What the window's pixels are judged by: WCAG 2 relative luminance and contrast.
-inline double RelativeLuminance(const QColor& colour) {
-    const auto channel = [](double value) {
-        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
-}
-
+// What the window's pixels are judged by: the window's own contrast measure, tested on its own.
 inline double ContrastRatio(const QColor& first, const QColor& second) {
-    const double lighter = std::max(RelativeLuminance(first), RelativeLuminance(second));
-    const double darker = std::min(RelativeLuminance(first), RelativeLuminance(second));
-    return (lighter + 0.05) / (darker + 0.05);
+    return testola::ContrastRatio({first.red(), first.green(), first.blue()},
+                                  {second.red(), second.green(), second.blue()});
 }
 
 // How a text in a box of the image reads, as a person measures it on the screen: the box's commonest colour is

@@ -5,7 +5,7 @@
 
 namespace testola {
 
-// What the program's dialogs share: how texts cross into Qt, and how wide a box must be.
+// The texts of the dialogs as Qt shows them: how they cross into Qt, and how wide a box must be for its title.
 
 // Texts cross into Qt as UTF-8, with CR LF shown as a single line break.
 QString ToDisplayText(std::string_view text);

@@ -1,4 +1,4 @@
-#include "dialog_common.h"
+#include "display_text.h"
 
 #include <QApplication>
 #include <QFont>
