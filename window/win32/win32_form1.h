@@ -8,6 +8,8 @@
 #include <string>
 #include <windows.h>
 
+#include <commctrl.h>
+
 namespace testola {
 
 // The program's window on Win32: a borderless popup with real controls at their twips positions at the screen's
@@ -15,7 +17,12 @@ namespace testola {
 // behaviour every press, key and close request.
 class Win32Form1 : public Form1View {
 public:
-    Win32Form1(HINSTANCE instance, Runtime& runtime, RandomSource& random);
+    // Whether the desktop asks for high contrast; the system's answer unless a test gives its own.
+    using HighContrastQuery = bool (*)();
+    static bool SystemHighContrast();
+
+    Win32Form1(HINSTANCE instance, Runtime& runtime, RandomSource& random,
+               HighContrastQuery isHighContrast = SystemHighContrast);
     ~Win32Form1() override;
 
     HWND Window() const { return m_window; }
@@ -57,6 +64,10 @@ private:
     void ApplyDensity(int dotsPerInch);
     void CentreOnScreen();
     void DrawItem(const DRAWITEMSTRUCT& item);
+    // Asks the desktop again for high contrast, after a change of colours, theme or settings, and redraws.
+    void FollowColours();
+    // A disabled push button under high contrast: the system's button face and its caption in GrayText.
+    void DrawDisabledButton(const NMCUSTOMDRAW& draw);
     void RestoreFocus();
     void ShowAsDefault(HWND focused);
 
@@ -79,6 +90,9 @@ private:
     HICON m_smallIcon = nullptr;
     // Where the focus goes back to when the window is activated again, after a dialog or from the taskbar.
     HWND m_focusTarget = nullptr;
+    HighContrastQuery m_isHighContrast;
+    // Under high contrast the window paints with the system's colours only, and its controls have no theme.
+    bool m_highContrast = false;
 };
 
 // Delivers the window's messages, its keys first, until the program ends; returns the program's status.
