@@ -10,6 +10,7 @@
 #include <commctrl.h>
 #include <stdexcept>
 #include <uxtheme.h>
+#include <vssym32.h>
 #include <windowsx.h>
 
 namespace testola {
@@ -255,7 +256,7 @@ LRESULT Win32Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_NOTIFY: {
         const auto& draw = *reinterpret_cast<const NMCUSTOMDRAW*>(lParam);
-        if (m_highContrast && draw.hdr.code == NM_CUSTOMDRAW && draw.dwDrawStage == CDDS_PREPAINT &&
+        if (draw.hdr.code == NM_CUSTOMDRAW && draw.dwDrawStage == CDDS_PREPAINT &&
             !IsWindowEnabled(draw.hdr.hwndFrom)) {
             DrawDisabledButton(draw);
             return CDRF_SKIPDEFAULT;
@@ -352,16 +353,26 @@ void Win32Form1::FollowColours() {
 
 void Win32Form1::DrawDisabledButton(const NMCUSTOMDRAW& draw) {
     RECT face = draw.rc;
-    DrawFrameControl(draw.hdc, &face, DFC_BUTTON, DFCS_BUTTONPUSH);
-    std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(draw.hdr.hwndFrom)) + 1, L'\0');
-    caption.resize(
-        static_cast<std::size_t>(GetWindowTextW(draw.hdr.hwndFrom, caption.data(), static_cast<int>(caption.size()))));
+    HTHEME theme = m_highContrast ? nullptr : GetWindowTheme(draw.hdr.hwndFrom);
+    if (theme != nullptr) {
+        DrawThemeBackground(theme, draw.hdc, BP_PUSHBUTTON, PBS_DISABLED, &face, nullptr);
+    } else {
+        DrawFrameControl(draw.hdc, &face, DFC_BUTTON, DFCS_BUTTONPUSH);
+    }
+    // The desktop's disabled text, moved towards its normal text where it reads at less than 4.5:1; under high
+    // contrast the desktop's own, whatever it is.
+    const Rgb grey = SystemColour(COLOR_GRAYTEXT);
+    const Rgb caption =
+        m_highContrast ? grey : Towards(grey, SystemColour(COLOR_BTNTEXT), SystemColour(COLOR_BTNFACE), TextContrast);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(draw.hdr.hwndFrom)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(draw.hdr.hwndFrom, text.data(), static_cast<int>(text.size()))));
     HGDIOBJ previousFont =
         SelectObject(draw.hdc, reinterpret_cast<HFONT>(SendMessageW(draw.hdr.hwndFrom, WM_GETFONT, 0, 0)));
     SetBkMode(draw.hdc, TRANSPARENT);
-    SetTextColor(draw.hdc, GetSysColor(COLOR_GRAYTEXT));
-    RECT text = draw.rc;
-    DrawTextW(draw.hdc, caption.c_str(), static_cast<int>(caption.size()), &text,
+    SetTextColor(draw.hdc, RGB(caption.Red, caption.Green, caption.Blue));
+    RECT band = draw.rc;
+    DrawTextW(draw.hdc, text.c_str(), static_cast<int>(text.size()), &band,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(draw.hdc, previousFont);
 }

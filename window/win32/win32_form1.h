@@ -8,7 +8,7 @@
 #include <string>
 #include <windows.h>
 
-#include <commctrl.h>
+struct tagNMCUSTOMDRAWINFO; // commctrl.h's NMCUSTOMDRAW
 
 namespace testola {
 
@@ -66,8 +66,9 @@ private:
     void DrawItem(const DRAWITEMSTRUCT& item);
     // Asks the desktop again for high contrast, after a change of colours, theme or settings, and redraws.
     void FollowColours();
-    // A disabled push button under high contrast: the system's button face and its caption in GrayText.
-    void DrawDisabledButton(const NMCUSTOMDRAW& draw);
+    // A disabled push button: its face, with the caption in the desktop's disabled text where that reads at
+    // 4.5:1 (always under high contrast), otherwise in the shared rule's nearest colour that does.
+    void DrawDisabledButton(const tagNMCUSTOMDRAWINFO& draw);
     void RestoreFocus();
     void ShowAsDefault(HWND focused);
 

@@ -290,7 +290,7 @@ TEST_F(Win32HighContrastTest, PaintsTheMatrixAndDisabledCaptionsInSystemColours)
     EXPECT_EQ(TextColourOf(m_form.ControlWindow("Command5")), GetSysColor(COLOR_GRAYTEXT)) << "a disabled button";
 }
 
-TEST_F(Win32Form1Test, DrawsTheMatrixAtTheSharedRulesContrastAgainstThePanel) {
+TEST_F(Win32Form1Test, DrawsTheMatrixAndDisabledCaptionsAtTheSharedRulesContrast) {
     m_random.QueueRandoms(RandomsForMatrix(kFive));
     Click("Command4");
     const COLORREF text = TextColourOf(Control("Command3"));
@@ -298,6 +298,8 @@ TEST_F(Win32Form1Test, DrawsTheMatrixAtTheSharedRulesContrastAgainstThePanel) {
                                           ToRgb(GetSysColor(COLOR_BTNTEXT)));
     EXPECT_EQ(ToRgb(text), expected);
     EXPECT_GE(ContrastRatio(ToRgb(text), ToRgb(GetSysColor(COLOR_BTNFACE))), MatrixContrast);
+    const COLORREF disabled = TextColourOf(Control("Command5"));
+    EXPECT_GE(ContrastRatio(ToRgb(disabled), ToRgb(GetSysColor(COLOR_BTNFACE))), TextContrast) << "a disabled caption";
 }
 
 } // namespace
