@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Measures start-up, peak memory and click-to-repaint of the window against a bare Qt window, offscreen and,
-# where Xvfb is installed, on X11; then the engine's own operations.
+# where Xvfb is installed, on X11; then the engine's own operations; then, where MinGW-w64 and Wine are
+# installed, the Win32 window's start-up against a bare Win32 window.
 # Usage: scripts/benchmark.sh [RUNS]   (starts per window kind, default 15)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,3 +21,11 @@ if command -v Xvfb >/dev/null 2>&1; then
 fi
 printf '\n== engine\n'
 build/bench/bench/testola_engine_benchmark --benchmark_min_time=0.2
+
+if command -v x86_64-w64-mingw32-g++ >/dev/null 2>&1 && command -v wine >/dev/null 2>&1; then
+    echo
+    echo "== Win32 (Wine)"
+    cmake --preset win64 >/dev/null
+    cmake --build --preset win64 --target testola_win32_startup_probe testola_win32_bare_window >/dev/null
+    (unset DISPLAY && scripts/with-wine.sh scripts/win32-startup.sh build/win64 "$runs")
+fi

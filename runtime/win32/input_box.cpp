@@ -5,6 +5,7 @@
 #include "dialog_texts.h"
 #include "wide_text.h"
 
+#include <commctrl.h>
 #include <vector>
 
 namespace testola {
@@ -17,6 +18,8 @@ struct BoxState {
     std::wstring Answer;
     HFONT LineFont = nullptr;
     HFONT HintFont = nullptr;
+    // Whether the field's last key down was the keypad's decimal key, whose character follows it.
+    bool DecimalKeyDown = false;
 };
 
 // In dialog units: about four to a character across and eight to a line down.
@@ -30,6 +33,25 @@ constexpr short kButtonHeight = 14;
 constexpr short kGap = 4;
 constexpr int kLinePercent = 150;
 constexpr int kHintPercent = 85;
+
+bool RunsUnderWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+// The keypad's decimal key types the decimal point, whatever the layout: the Russian one gives a comma, which
+// ends the number. With NumLock off the key is Delete and types nothing, so it keeps that meaning.
+LRESULT CALLBACK AnswerFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    bool& decimalKeyDown = *reinterpret_cast<bool*>(data);
+    if (message == WM_KEYDOWN) {
+        decimalKeyDown = wParam == VK_DECIMAL;
+    } else if (message == WM_CHAR && decimalKeyDown) {
+        decimalKeyDown = false;
+        wParam = L'.';
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(field, AnswerFieldProc, 0);
+    }
+    return DefSubclassProc(field, message, wParam, lParam);
+}
 
 HFONT ScaledFont(HWND dialog, int percent) {
     LOGFONTW font{};
@@ -50,7 +72,15 @@ void OnInitDialog(HWND dialog, BoxState& state) {
     }
     SetFont(dialog, HintId, state.HintFont);
 
+    if (RunsUnderWine()) {
+        // Under Wine the window manager hands the X keyboard to the box and, when the box goes, back to the
+        // program's window through a window of its own, and keys typed in that moment are lost. A box that
+        // never takes the X keyboard leaves every key at the program's window, and Wine still gives them to
+        // the box's field, which has the focus.
+        SetWindowLongPtrW(dialog, GWL_EXSTYLE, GetWindowLongPtrW(dialog, GWL_EXSTYLE) | WS_EX_NOACTIVATE);
+    }
     HWND field = GetDlgItem(dialog, FieldId);
+    SetWindowSubclass(field, AnswerFieldProc, 0, reinterpret_cast<DWORD_PTR>(&state.DecimalKeyDown));
     SetWindowTextW(field, state.DefaultText->c_str());
     // A screen reader says the prompt, the static just before the field, as its name, and this with it.
     SetAccessibleDescription(field, state.Description);

@@ -9,6 +9,8 @@
 
 #include <commctrl.h>
 #include <stdexcept>
+#include <uxtheme.h>
+#include <vssym32.h>
 #include <windowsx.h>
 
 namespace testola {
@@ -68,8 +70,15 @@ HICON LoadIconSized(HINSTANCE instance, int size) {
 
 } // namespace
 
-Win32Form1::Win32Form1(HINSTANCE instance, Runtime& runtime, RandomSource& random)
-    : m_instance(instance), m_form(*this, runtime, random) {
+bool Win32Form1::SystemHighContrast() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+Win32Form1::Win32Form1(HINSTANCE instance, Runtime& runtime, RandomSource& random, HighContrastQuery isHighContrast)
+    : m_instance(instance), m_form(*this, runtime, random), m_isHighContrast(isHighContrast) {
     INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&common);
     m_icon = LoadIconSized(instance, GetSystemMetrics(SM_CXICON));
@@ -94,6 +103,7 @@ Win32Form1::Win32Form1(HINSTANCE instance, Runtime& runtime, RandomSource& rando
         throw std::runtime_error("the window cannot be created");
     }
     CreateControls();
+    FollowColours();
     AddTooltips();
     ApplyDensity(DotsPerInchOf(m_window));
     CentreOnScreen();
@@ -244,6 +254,20 @@ LRESULT Win32Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
         DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
+    case WM_NOTIFY: {
+        const auto& draw = *reinterpret_cast<const NMCUSTOMDRAW*>(lParam);
+        if (draw.hdr.code == NM_CUSTOMDRAW && draw.dwDrawStage == CDDS_PREPAINT &&
+            !IsWindowEnabled(draw.hdr.hwndFrom)) {
+            DrawDisabledButton(draw);
+            return CDRF_SKIPDEFAULT;
+        }
+        break;
+    }
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+    case WM_SETTINGCHANGE:
+        FollowColours();
+        break;
     case WM_CTLCOLORSTATIC:
         if (reinterpret_cast<HWND>(lParam) == At(Label1).Window) {
             auto* context = reinterpret_cast<HDC>(wParam);
@@ -301,8 +325,10 @@ void Win32Form1::DrawItem(const DRAWITEMSTRUCT& item) {
     TEXTMETRICW metrics{};
     GetTextMetricsW(item.hDC, &metrics);
     SetBkMode(item.hDC, TRANSPARENT);
-    const Rgb text =
-        MatrixTextColour(SystemColour(COLOR_GRAYTEXT), SystemColour(COLOR_BTNFACE), SystemColour(COLOR_BTNTEXT));
+    // Under high contrast the desktop's own text colour, which its scheme keeps readable on the face.
+    const Rgb text = m_highContrast ? SystemColour(COLOR_BTNTEXT)
+                                    : MatrixTextColour(SystemColour(COLOR_GRAYTEXT), SystemColour(COLOR_BTNFACE),
+                                                       SystemColour(COLOR_BTNTEXT));
     SetTextColor(item.hDC, RGB(text.Red, text.Green, text.Blue));
     const int lineHeight = metrics.tmHeight;
     int top = box.top + (box.bottom - box.top - static_cast<int>(lines.size()) * lineHeight) / 2;
@@ -313,6 +339,42 @@ void Win32Form1::DrawItem(const DRAWITEMSTRUCT& item) {
         top += lineHeight;
     }
     SelectObject(item.hDC, previousFont);
+}
+
+void Win32Form1::FollowColours() {
+    m_highContrast = m_isHighContrast();
+    // A theme draws with colours of its own; the empty theme names give the classic look in system colours.
+    const wchar_t* theme = m_highContrast ? L"" : nullptr;
+    for (const ControlEntry& control : m_controls) {
+        SetWindowTheme(control.Window, theme, theme);
+    }
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
+void Win32Form1::DrawDisabledButton(const NMCUSTOMDRAW& draw) {
+    RECT face = draw.rc;
+    HTHEME theme = m_highContrast ? nullptr : GetWindowTheme(draw.hdr.hwndFrom);
+    if (theme != nullptr) {
+        DrawThemeBackground(theme, draw.hdc, BP_PUSHBUTTON, PBS_DISABLED, &face, nullptr);
+    } else {
+        DrawFrameControl(draw.hdc, &face, DFC_BUTTON, DFCS_BUTTONPUSH);
+    }
+    // The desktop's disabled text, moved towards its normal text where it reads at less than 4.5:1; under high
+    // contrast the desktop's own, whatever it is.
+    const Rgb grey = SystemColour(COLOR_GRAYTEXT);
+    const Rgb caption =
+        m_highContrast ? grey : Towards(grey, SystemColour(COLOR_BTNTEXT), SystemColour(COLOR_BTNFACE), TextContrast);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(draw.hdr.hwndFrom)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(draw.hdr.hwndFrom, text.data(), static_cast<int>(text.size()))));
+    HGDIOBJ previousFont =
+        SelectObject(draw.hdc, reinterpret_cast<HFONT>(SendMessageW(draw.hdr.hwndFrom, WM_GETFONT, 0, 0)));
+    SetBkMode(draw.hdc, TRANSPARENT);
+    SetTextColor(draw.hdc, RGB(caption.Red, caption.Green, caption.Blue));
+    RECT band = draw.rc;
+    DrawTextW(draw.hdc, text.c_str(), static_cast<int>(text.size()), &band,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(draw.hdc, previousFont);
 }
 
 void Win32Form1::RestoreFocus() {

@@ -8,6 +8,8 @@
 #include <string>
 #include <windows.h>
 
+struct tagNMCUSTOMDRAWINFO; // commctrl.h's NMCUSTOMDRAW
+
 namespace testola {
 
 // The program's window on Win32: a borderless popup with real controls at their twips positions at the screen's
@@ -15,7 +17,12 @@ namespace testola {
 // behaviour every press, key and close request.
 class Win32Form1 : public Form1View {
 public:
-    Win32Form1(HINSTANCE instance, Runtime& runtime, RandomSource& random);
+    // Whether the desktop asks for high contrast; the system's answer unless a test gives its own.
+    using HighContrastQuery = bool (*)();
+    static bool SystemHighContrast();
+
+    Win32Form1(HINSTANCE instance, Runtime& runtime, RandomSource& random,
+               HighContrastQuery isHighContrast = SystemHighContrast);
     ~Win32Form1() override;
 
     HWND Window() const { return m_window; }
@@ -57,6 +64,11 @@ private:
     void ApplyDensity(int dotsPerInch);
     void CentreOnScreen();
     void DrawItem(const DRAWITEMSTRUCT& item);
+    // Asks the desktop again for high contrast, after a change of colours, theme or settings, and redraws.
+    void FollowColours();
+    // A disabled push button: its face, with the caption in the desktop's disabled text where that reads at
+    // 4.5:1 (always under high contrast), otherwise in the shared rule's nearest colour that does.
+    void DrawDisabledButton(const tagNMCUSTOMDRAWINFO& draw);
     void RestoreFocus();
     void ShowAsDefault(HWND focused);
 
@@ -79,6 +91,9 @@ private:
     HICON m_smallIcon = nullptr;
     // Where the focus goes back to when the window is activated again, after a dialog or from the taskbar.
     HWND m_focusTarget = nullptr;
+    HighContrastQuery m_isHighContrast;
+    // Under high contrast the window paints with the system's colours only, and its controls have no theme.
+    bool m_highContrast = false;
 };
 
 // Delivers the window's messages, its keys first, until the program ends; returns the program's status.

@@ -113,6 +113,38 @@ INSTANTIATE_TEST_SUITE_P(Closes, AnswerBoxClose,
                                            CloseRow{{"CloseBox"}, "7", WM_CLOSE, 0, ""}),
                          RowName{});
 
+struct FieldKeyRow : NamedRow {
+    WPARAM key;
+    wchar_t typed; // the layout's character for the key, none for a key that types nothing
+    const char* expected;
+};
+
+class AnswerFieldKey : public Win32RuntimeTest, public ::testing::WithParamInterface<FieldKeyRow> {};
+
+TEST_P(AnswerFieldKey, TypesThePointForTheKeypadsDecimalKeyOnly) {
+    std::string text;
+    WhenDialogOpens([&text](HWND box) {
+        HWND field = GetDlgItem(box, FieldId);
+        SetWindowTextW(field, L"45");
+        SendMessageW(field, EM_SETSEL, 1, 1);
+        SendMessageW(field, WM_KEYDOWN, GetParam().key, 1);
+        if (GetParam().typed != 0) {
+            SendMessageW(field, WM_CHAR, GetParam().typed, 1);
+        }
+        text = TextOf(field);
+        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    });
+    m_runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0", kParts);
+    EXPECT_EQ(text, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, AnswerFieldKey,
+                         ::testing::Values(FieldKeyRow{{"KeypadDecimalRussianLayout"}, VK_DECIMAL, L',', "4.5"},
+                                           FieldKeyRow{{"KeypadDecimalUsLayout"}, VK_DECIMAL, L'.', "4.5"},
+                                           FieldKeyRow{{"MainKeyboardComma"}, VK_OEM_COMMA, L',', "4,5"},
+                                           FieldKeyRow{{"KeypadDeleteWithNumLockOff"}, VK_DELETE, 0, "4"}),
+                         RowName{});
+
 TEST_F(Win32RuntimeTest, AnswerFieldCarriesItsDescriptionForScreenReaders) {
     if (!AccessibleAnnotationsWork()) {
         GTEST_SKIP() << "this system keeps no accessibility annotations (IAccPropServices)";

@@ -28,7 +28,7 @@ expect '^[[:space:]]+NX_COMPAT' "no DEP (NX_COMPAT)"
 expect '^Time/Date[[:space:]]+Thu Jan  1 00:00:00 1970' "a link time in the header"
 
 # The system's DLLs, which every Windows since 7 has; the C++ runtime, libgcc, winpthread and libssp are linked in.
-system_dlls='^(ADVAPI32|COMCTL32|GDI32|KERNEL32|msvcrt|ole32|OLEACC|OLEAUT32|USER32|VERSION)\.(dll|DLL)$'
+system_dlls='^(ADVAPI32|COMCTL32|GDI32|KERNEL32|msvcrt|ole32|OLEACC|OLEAUT32|USER32|UxTheme|VERSION)\.(dll|DLL)$'
 imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
 echo "Imports: $(tr '\n' ' ' <<<"$imports")"
 while read -r dll; do

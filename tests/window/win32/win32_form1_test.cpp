@@ -1,3 +1,4 @@
+#include "contrast.h"
 #include "device_pixels.h"
 #include "form1_layout.h"
 #include "matrix_script.h"
@@ -221,6 +222,73 @@ TEST_F(Win32Form1Test, FocusReturnsToTheHandlersTargetWhenTheWindowIsActivatedAg
     SetFocus(m_form.Window());
     PumpMessages();
     EXPECT_EQ(GetFocus(), Control("Command6"));
+}
+
+Rgb ToRgb(COLORREF colour) {
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+// What a control draws of itself, inside its edges, that stands farthest from the button face: its text.
+COLORREF TextColourOf(HWND control) {
+    RECT box{};
+    GetClientRect(control, &box);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, box.right, box.bottom);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+    const Rgb face = ToRgb(GetSysColor(COLOR_BTNFACE));
+    COLORREF text = GetSysColor(COLOR_BTNFACE);
+    for (int y = 4; y < box.bottom - 4; ++y) {
+        for (int x = 4; x < box.right - 4; ++x) {
+            const COLORREF pixel = GetPixel(memory, x, y);
+            if (ContrastRatio(ToRgb(pixel), face) > ContrastRatio(ToRgb(text), face)) {
+                text = pixel;
+            }
+        }
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return text;
+}
+
+bool HighContrastOn() {
+    return true;
+}
+
+// The window as the desktop would give it with high contrast on, which Wine never reports.
+class Win32HighContrastTest : public ComTest {
+protected:
+    Win32HighContrastTest() {
+        ShowWindow(m_form.Window(), SW_SHOW);
+        m_random.QueueRandoms(RandomsForMatrix(kFive));
+        SendMessageW(m_form.ControlWindow("Command4"), BM_CLICK, 0, 0);
+        PumpMessages();
+    }
+
+    ScriptedRuntime m_runtime;
+    ScriptedRandom m_random;
+    Win32Form1 m_form{GetModuleHandleW(nullptr), m_runtime, m_random, HighContrastOn};
+};
+
+// Wine keeps a control's theme whatever SetWindowTheme asks, so only the colours are checked.
+TEST_F(Win32HighContrastTest, PaintsTheMatrixAndDisabledCaptionsInSystemColours) {
+    EXPECT_EQ(TextColourOf(m_form.ControlWindow("Command3")), GetSysColor(COLOR_BTNTEXT)) << "the matrix";
+    EXPECT_EQ(TextColourOf(m_form.ControlWindow("Command5")), GetSysColor(COLOR_GRAYTEXT)) << "a disabled button";
+}
+
+TEST_F(Win32Form1Test, DrawsTheMatrixAndDisabledCaptionsAtTheSharedRulesContrast) {
+    m_random.QueueRandoms(RandomsForMatrix(kFive));
+    Click("Command4");
+    const COLORREF text = TextColourOf(Control("Command3"));
+    const Rgb expected = MatrixTextColour(ToRgb(GetSysColor(COLOR_GRAYTEXT)), ToRgb(GetSysColor(COLOR_BTNFACE)),
+                                          ToRgb(GetSysColor(COLOR_BTNTEXT)));
+    EXPECT_EQ(ToRgb(text), expected);
+    EXPECT_GE(ContrastRatio(ToRgb(text), ToRgb(GetSysColor(COLOR_BTNFACE))), MatrixContrast);
+    const COLORREF disabled = TextColourOf(Control("Command5"));
+    EXPECT_GE(ContrastRatio(ToRgb(disabled), ToRgb(GetSysColor(COLOR_BTNFACE))), TextContrast) << "a disabled caption";
 }
 
 } // namespace
