@@ -66,12 +66,16 @@ Rgb MatrixTextColour(Rgb disabledText, Rgb face, Rgb text) {
     return Towards(disabledText, text, face, MatrixContrast);
 }
 
+Rgb DisabledCaptionColour(Rgb disabledText, Rgb face, Rgb text) {
+    return Towards(disabledText, text, face, TextContrast);
+}
+
 WindowColours ReadableColours(Rgb window, Rgb strip, Rgb stripText, Rgb face, Rgb text) {
     WindowColours colours{window, strip, stripText, face, text, {}, {}, {}, {}};
     SetApart(colours.Text, colours.Face, kButtonTextContrast);
     colours.PanelText = MatrixTextColour(Mix(colours.Face, colours.Text, kPanelTextShare), colours.Face, colours.Text);
     colours.DisabledText =
-        Towards(Mix(colours.Face, colours.Text, kDisabledTextShare), colours.Text, colours.Face, TextContrast);
+        DisabledCaptionColour(Mix(colours.Face, colours.Text, kDisabledTextShare), colours.Face, colours.Text);
     // A light title keeps its strip, a dark strip keeps its title: the strip moves first.
     SetApart(colours.Strip, colours.StripText, TextContrast);
     colours.EdgeOnPanel = Towards(colours.Face, colours.Text, colours.Face, EdgeContrast);

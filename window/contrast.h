@@ -30,6 +30,8 @@ Rgb Mix(Rgb from, Rgb to, double share);
 // The matrix's colour: the desktop's disabled text where it reads at 7:1 on the face, otherwise moved towards
 // the normal text just far enough (or the text colour itself, the best the desktop offers).
 Rgb MatrixTextColour(Rgb disabledText, Rgb face, Rgb text);
+// A disabled caption's colour: the same, held to 4.5:1.
+Rgb DisabledCaptionColour(Rgb disabledText, Rgb face, Rgb text);
 
 // The window's colours made readable from the desktop's.
 struct WindowColours {

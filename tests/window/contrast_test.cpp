@@ -48,5 +48,12 @@ INSTANTIATE_TEST_SUITE_P(
         MatrixRow{{"FallsBackToTheText"}, Grey(150), Grey(150), Grey(140), Grey(140)}),
     RowName{});
 
+// A disabled caption needs only 4.5:1: Windows 10's grey already has it, and the classic grey darkens 25/64 of
+// the way, to 78 (4.57:1; 24/64, 80, reads at 4.43:1).
+TEST(DisabledCaption, ReadsAtFourAndAHalfToOne) {
+    EXPECT_EQ(DisabledCaptionColour(Grey(109), Grey(240), Grey(0)), Grey(109));
+    EXPECT_EQ(DisabledCaptionColour(Grey(128), Grey(192), Grey(0)), Grey(78));
+}
+
 } // namespace
 } // namespace testola::testing

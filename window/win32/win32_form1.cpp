@@ -363,7 +363,7 @@ void Win32Form1::DrawDisabledButton(const NMCUSTOMDRAW& draw) {
     // contrast the desktop's own, whatever it is.
     const Rgb grey = SystemColour(COLOR_GRAYTEXT);
     const Rgb caption =
-        m_highContrast ? grey : Towards(grey, SystemColour(COLOR_BTNTEXT), SystemColour(COLOR_BTNFACE), TextContrast);
+        m_highContrast ? grey : DisabledCaptionColour(grey, SystemColour(COLOR_BTNFACE), SystemColour(COLOR_BTNTEXT));
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(draw.hdr.hwndFrom)) + 1, L'\0');
     text.resize(
         static_cast<std::size_t>(GetWindowTextW(draw.hdr.hwndFrom, text.data(), static_cast<int>(text.size()))));
