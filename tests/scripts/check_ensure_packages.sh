@@ -5,6 +5,8 @@
 # Usage: check_ensure_packages.sh ENSURE_PACKAGES_SH
 set -euo pipefail
 ensure=$1
+# A command that runs this test may have updated already; each row here is a command of its own.
+unset TESTOLA_APT_UPDATE_MARK
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/bin"
@@ -68,7 +70,9 @@ row "only the install failing stops" fail  fail    "a"       "a b"    1 \
 row "one update for the command"    ok     ok      ""        twice    0       'again'                       1
 
 # The broken index is reported in exactly one line, and the install's own output stays out of sight.
-output=$(PATH="$work/bin:$PATH" STUB_DIR=$work STUB_UPDATE=fail STUB_INSTALL=ok "$ensure" z 2>&1)
+rm -f "$work"/mark.*
+output=$(PATH="$work/bin:$PATH" STUB_DIR=$work STUB_UPDATE=fail STUB_INSTALL=ok \
+    TESTOLA_APT_UPDATE_MARK="$work/mark.$$" "$ensure" z 2>&1)
 if [ "$(grep -c . <<<"$output")" -ne 2 ]; then
     printf 'FAILED: a broken index took more than one line:\n%s\n' "$output" >&2
     failures=$((failures + 1))
