@@ -64,6 +64,25 @@ Rgb SystemColour(int index) {
     return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
+COLORREF ToColorRef(Rgb colour) {
+    return RGB(colour.Red, colour.Green, colour.Blue);
+}
+
+bool OnStrip(const ControlLayout& layout) {
+    const TwipsRect& strip = LayoutOf(Label1).Box;
+    const TwipsRect& box = layout.Box;
+    return box.Left >= strip.Left && box.Top >= strip.Top && box.Left + box.Width <= strip.Left + strip.Width &&
+           box.Top + box.Height <= strip.Top + strip.Height;
+}
+
+// A one-pixel frame `inset` pixels inside `box`.
+void DrawFrame(HDC context, RECT box, int inset, Rgb colour) {
+    InflateRect(&box, -inset, -inset);
+    HBRUSH brush = CreateSolidBrush(ToColorRef(colour));
+    FrameRect(context, &box, brush);
+    DeleteObject(brush);
+}
+
 HICON LoadIconSized(HINSTANCE instance, int size) {
     return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(TESTOLA_ICON), IMAGE_ICON, size, size, 0));
 }
@@ -256,12 +275,28 @@ LRESULT Win32Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_NOTIFY: {
         const auto& draw = *reinterpret_cast<const NMCUSTOMDRAW*>(lParam);
-        if (draw.hdr.code == NM_CUSTOMDRAW && draw.dwDrawStage == CDDS_PREPAINT &&
-            !IsWindowEnabled(draw.hdr.hwndFrom)) {
+        // The tooltips custom-draw too; only the push buttons are ours to draw.
+        const auto index = static_cast<std::size_t>(draw.hdr.idFrom - kFirstControlId);
+        if (draw.hdr.code != NM_CUSTOMDRAW || index >= m_controls.size() ||
+            m_controls[index].Window != draw.hdr.hwndFrom || !IsPushButton(*m_controls[index].Layout)) {
+            break;
+        }
+        if (draw.dwDrawStage == CDDS_PREPAINT && !IsWindowEnabled(draw.hdr.hwndFrom)) {
             DrawDisabledButton(draw);
+            DrawEdges(draw);
             return CDRF_SKIPDEFAULT;
         }
-        break;
+        // Under high contrast the desktop's own edges and focus mark, in its colours.
+        if (m_highContrast) {
+            return CDRF_DODEFAULT;
+        }
+        if (draw.dwDrawStage == CDDS_PREPAINT) {
+            return CDRF_NOTIFYPOSTPAINT;
+        }
+        if (draw.dwDrawStage == CDDS_POSTPAINT) {
+            DrawEdges(draw);
+        }
+        return CDRF_DODEFAULT;
     }
     case WM_SYSCOLORCHANGE:
     case WM_THEMECHANGED:
@@ -375,6 +410,21 @@ void Win32Form1::DrawDisabledButton(const NMCUSTOMDRAW& draw) {
     DrawTextW(draw.hdc, text.c_str(), static_cast<int>(text.size()), &band,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(draw.hdc, previousFont);
+}
+
+void Win32Form1::DrawEdges(const NMCUSTOMDRAW& draw) {
+    if (m_highContrast) {
+        return;
+    }
+    const WindowColours colours =
+        ReadableColours(SystemColour(COLOR_INACTIVECAPTION), SystemColour(COLOR_ACTIVECAPTION),
+                        SystemColour(COLOR_CAPTIONTEXT), SystemColour(COLOR_BTNFACE), SystemColour(COLOR_BTNTEXT));
+    const bool onStrip = OnStrip(*m_controls[draw.hdr.idFrom - kFirstControlId].Layout);
+    DrawFrame(draw.hdc, draw.rc, 0, onStrip ? colours.EdgeOnStrip : colours.EdgeOnPanel);
+    // The focus ring just inside the edge, in the caption's colour, clear of the caption itself.
+    if (GetFocus() == draw.hdr.hwndFrom && IsWindowEnabled(draw.hdr.hwndFrom)) {
+        DrawFrame(draw.hdc, draw.rc, 1, colours.Text);
+    }
 }
 
 void Win32Form1::RestoreFocus() {

@@ -228,30 +228,50 @@ Rgb ToRgb(COLORREF colour) {
     return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
+// A control as it draws itself, printed into a bitmap whose pixels are read back.
+class Printed {
+public:
+    explicit Printed(HWND control) {
+        GetClientRect(control, &m_box);
+        m_screen = GetDC(nullptr);
+        m_memory = CreateCompatibleDC(m_screen);
+        m_bitmap = CreateCompatibleBitmap(m_screen, m_box.right, m_box.bottom);
+        m_previous = SelectObject(m_memory, m_bitmap);
+        SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_memory), PRF_CLIENT | PRF_ERASEBKGND);
+    }
+    ~Printed() {
+        SelectObject(m_memory, m_previous);
+        DeleteObject(m_bitmap);
+        DeleteDC(m_memory);
+        ReleaseDC(nullptr, m_screen);
+    }
+    Printed(const Printed&) = delete;
+    Printed& operator=(const Printed&) = delete;
+
+    const RECT& Box() const { return m_box; }
+    Rgb At(int x, int y) const { return ToRgb(GetPixel(m_memory, x, y)); }
+
+private:
+    RECT m_box{};
+    HDC m_screen = nullptr;
+    HDC m_memory = nullptr;
+    HBITMAP m_bitmap = nullptr;
+    HGDIOBJ m_previous = nullptr;
+};
+
 // What a control draws of itself, inside its edges, that stands farthest from the button face: its text.
 COLORREF TextColourOf(HWND control) {
-    RECT box{};
-    GetClientRect(control, &box);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, box.right, box.bottom);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+    const Printed printed(control);
     const Rgb face = ToRgb(GetSysColor(COLOR_BTNFACE));
-    COLORREF text = GetSysColor(COLOR_BTNFACE);
-    for (int y = 4; y < box.bottom - 4; ++y) {
-        for (int x = 4; x < box.right - 4; ++x) {
-            const COLORREF pixel = GetPixel(memory, x, y);
-            if (ContrastRatio(ToRgb(pixel), face) > ContrastRatio(ToRgb(text), face)) {
-                text = pixel;
+    Rgb text = face;
+    for (int y = 4; y < printed.Box().bottom - 4; ++y) {
+        for (int x = 4; x < printed.Box().right - 4; ++x) {
+            if (ContrastRatio(printed.At(x, y), face) > ContrastRatio(text, face)) {
+                text = printed.At(x, y);
             }
         }
     }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return text;
+    return RGB(text.Red, text.Green, text.Blue);
 }
 
 bool HighContrastOn() {
@@ -289,6 +309,44 @@ TEST_F(Win32Form1Test, DrawsTheMatrixAndDisabledCaptionsAtTheSharedRulesContrast
     EXPECT_GE(ContrastRatio(ToRgb(text), ToRgb(GetSysColor(COLOR_BTNFACE))), MatrixContrast);
     const COLORREF disabled = TextColourOf(Control("Command5"));
     EXPECT_GE(ContrastRatio(ToRgb(disabled), ToRgb(GetSysColor(COLOR_BTNFACE))), TextContrast) << "a disabled caption";
+}
+
+struct EdgeRow : NamedRow {
+    int surround; // the system colour the button sits on
+};
+
+class Win32ButtonEdge : public Win32Form1Test, public ::testing::WithParamInterface<EdgeRow> {};
+
+// Wine's own buttons draw their edges at 2.0-2.8:1 against its face, and at 1.4:1 against the strip.
+TEST_P(Win32ButtonEdge, StandsAtThreeToOneAgainstTheFaceAndWhatSurroundsIt) {
+    const Printed printed(Control(GetParam().name));
+    const Rgb face = ToRgb(GetSysColor(COLOR_BTNFACE));
+    const Rgb surround = ToRgb(GetSysColor(GetParam().surround));
+    const int middleX = printed.Box().right / 2;
+    const int middleY = printed.Box().bottom / 2;
+    for (const Rgb edge : {printed.At(0, middleY), printed.At(middleX, 0), printed.At(printed.Box().right - 1, middleY),
+                           printed.At(middleX, printed.Box().bottom - 1)}) {
+        EXPECT_GE(ContrastRatio(edge, face), EdgeContrast);
+        EXPECT_GE(ContrastRatio(edge, surround), EdgeContrast);
+    }
+}
+
+// The exam button has the focus, the result button is disabled, the minimise button sits on the strip.
+INSTANTIATE_TEST_SUITE_P(Buttons, Win32ButtonEdge,
+                         ::testing::Values(EdgeRow{{"Command4"}, COLOR_BTNFACE}, EdgeRow{{"Command5"}, COLOR_BTNFACE},
+                                           EdgeRow{{"Command2"}, COLOR_ACTIVECAPTION}),
+                         RowName{});
+
+TEST_F(Win32Form1Test, RingsTheFocusedButtonJustInsideItsEdgeAtThreeToOne) {
+    const Rgb face = ToRgb(GetSysColor(COLOR_BTNFACE));
+    const auto ring = [this](std::string_view name) {
+        const Printed printed(Control(name));
+        return printed.At(1, printed.Box().bottom / 2);
+    };
+    EXPECT_GE(ContrastRatio(ring("Command4"), face), EdgeContrast);
+    Key(VK_TAB);
+    EXPECT_GE(ContrastRatio(ring("Command2"), face), EdgeContrast) << "the ring follows the focus";
+    EXPECT_LT(ContrastRatio(ring("Command4"), face), EdgeContrast) << "and leaves the button it left";
 }
 
 } // namespace
