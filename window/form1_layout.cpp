@@ -5,6 +5,13 @@
 
 namespace testola {
 
+bool LiesOnStrip(const ControlLayout& control) {
+    const TwipsRect& strip = LayoutOf(Label1).Box;
+    const TwipsRect& box = control.Box;
+    return control.Name != Label1 && box.Left >= strip.Left && box.Top >= strip.Top &&
+           box.Left + box.Width <= strip.Left + strip.Width && box.Top + box.Height <= strip.Top + strip.Height;
+}
+
 const ControlLayout& LayoutOf(std::string_view name) {
     const auto found = std::find_if(Form1Controls.begin(), Form1Controls.end(),
                                     [name](const ControlLayout& control) { return control.Name == name; });

@@ -86,6 +86,10 @@ inline constexpr std::string_view CancelButton = Command1;
 // The row of the named control; a name not in the table is a fault in the program.
 const ControlLayout& LayoutOf(std::string_view name);
 
+// Whether a control lies on the title strip (the icon and the two small buttons do), where a button's edge must
+// stand apart from the strip's colour rather than the panel's.
+bool LiesOnStrip(const ControlLayout& control);
+
 // The push buttons in the order Tab visits them. (The panel, last in the order, never takes the focus.)
 std::vector<std::string_view> TabOrder();
 

@@ -4,6 +4,14 @@
 namespace testola::testing {
 namespace {
 
+TEST(Strip, CarriesTheTwoSmallButtonsOnly) {
+    for (const ControlLayout& control : Form1Controls) {
+        EXPECT_EQ(LiesOnStrip(control),
+                  control.Name == "Command1" || control.Name == "Command2" || control.Name == "Image1")
+            << control.Name;
+    }
+}
+
 TEST(TabOrder, IsTheDesignedOrderOfThePushButtons) {
     EXPECT_EQ(TabOrder(), (std::vector<std::string_view>{"Command4", "Command6", "Command5", "Command2", "Command1"}));
 }

@@ -69,7 +69,7 @@ void Paint(QWidget& window, const WindowColours& colours) {
         SetInEveryGroup(buttonPalette, QPalette::ButtonText, colours.Text);
         buttonPalette.setColor(QPalette::Disabled, QPalette::ButtonText, ToColour(colours.DisabledText));
         button->setPalette(buttonPalette);
-        const bool onStrip = strip != nullptr && strip->geometry().contains(button->geometry());
+        const bool onStrip = LiesOnStrip(LayoutOf(button->objectName().toStdString()));
         button->SetEdgeColour(ToColour(onStrip ? colours.EdgeOnStrip : colours.EdgeOnPanel));
     }
 

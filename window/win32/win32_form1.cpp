@@ -68,13 +68,6 @@ COLORREF ToColorRef(Rgb colour) {
     return RGB(colour.Red, colour.Green, colour.Blue);
 }
 
-bool OnStrip(const ControlLayout& layout) {
-    const TwipsRect& strip = LayoutOf(Label1).Box;
-    const TwipsRect& box = layout.Box;
-    return box.Left >= strip.Left && box.Top >= strip.Top && box.Left + box.Width <= strip.Left + strip.Width &&
-           box.Top + box.Height <= strip.Top + strip.Height;
-}
-
 // A one-pixel frame `inset` pixels inside `box`.
 void DrawFrame(HDC context, RECT box, int inset, Rgb colour) {
     InflateRect(&box, -inset, -inset);
@@ -364,7 +357,7 @@ void Win32Form1::DrawItem(const DRAWITEMSTRUCT& item) {
     const Rgb text = m_highContrast ? SystemColour(COLOR_BTNTEXT)
                                     : MatrixTextColour(SystemColour(COLOR_GRAYTEXT), SystemColour(COLOR_BTNFACE),
                                                        SystemColour(COLOR_BTNTEXT));
-    SetTextColor(item.hDC, RGB(text.Red, text.Green, text.Blue));
+    SetTextColor(item.hDC, ToColorRef(text));
     const int lineHeight = metrics.tmHeight;
     int top = box.top + (box.bottom - box.top - static_cast<int>(lines.size()) * lineHeight) / 2;
     for (const std::wstring& line : lines) {
@@ -405,7 +398,7 @@ void Win32Form1::DrawDisabledButton(const NMCUSTOMDRAW& draw) {
     HGDIOBJ previousFont =
         SelectObject(draw.hdc, reinterpret_cast<HFONT>(SendMessageW(draw.hdr.hwndFrom, WM_GETFONT, 0, 0)));
     SetBkMode(draw.hdc, TRANSPARENT);
-    SetTextColor(draw.hdc, RGB(caption.Red, caption.Green, caption.Blue));
+    SetTextColor(draw.hdc, ToColorRef(caption));
     RECT band = draw.rc;
     DrawTextW(draw.hdc, text.c_str(), static_cast<int>(text.size()), &band,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
@@ -419,7 +412,7 @@ void Win32Form1::DrawEdges(const NMCUSTOMDRAW& draw) {
     const WindowColours colours =
         ReadableColours(SystemColour(COLOR_INACTIVECAPTION), SystemColour(COLOR_ACTIVECAPTION),
                         SystemColour(COLOR_CAPTIONTEXT), SystemColour(COLOR_BTNFACE), SystemColour(COLOR_BTNTEXT));
-    const bool onStrip = OnStrip(*m_controls[draw.hdr.idFrom - kFirstControlId].Layout);
+    const bool onStrip = LiesOnStrip(*m_controls[draw.hdr.idFrom - kFirstControlId].Layout);
     DrawFrame(draw.hdc, draw.rc, 0, onStrip ? colours.EdgeOnStrip : colours.EdgeOnPanel);
     // The focus ring just inside the edge, in the caption's colour, clear of the caption itself.
     if (GetFocus() == draw.hdr.hwndFrom && IsWindowEnabled(draw.hdr.hwndFrom)) {
