@@ -14,28 +14,31 @@ source scripts/packages.sh
 
 scripts/ensure-packages.sh "${windows_packages[@]}"
 
+# Root's commands, through sudo for anyone else.
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+# wine32 implies the i386 architecture, so the architecture is added only where wine32 is still to be installed.
 wine32_missing=
-if command -v dpkg >/dev/null 2>&1 && ! dpkg-query -W -f='${Status}' "$wine32_package" 2>/dev/null |
-    grep -q 'install ok installed'; then
+if command -v dpkg >/dev/null 2>&1; then
     added_i386=
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         echo "Adding the i386 architecture, for wine32"
-        if [ "$(id -u)" -eq 0 ]; then dpkg --add-architecture i386; else sudo dpkg --add-architecture i386; fi
+        as_root dpkg --add-architecture i386
         added_i386=yes
         # A new architecture has package lists of its own to fetch, even where this command has updated already.
         rm -f "$TESTOLA_APT_UPDATE_MARK"
     fi
-    if ! apt_output=$(scripts/ensure-packages.sh "$wine32_package" 2>&1); then
-        echo "$apt_output"
+    apt_status=0
+    apt_output=$(scripts/ensure-packages.sh "$wine32_package" 2>&1) || apt_status=$?
+    [ -z "$apt_output" ] || echo "$apt_output"
+    if [ "$apt_status" -ne 0 ]; then
         wine32_missing=$(sed -n 's/^FAILED: //p' <<<"$apt_output")
         wine32_missing=${wine32_missing:-$apt_output}
         # Leave apt as it was found: an architecture added for nothing would only make every later update fetch
         # its broken index.
         if [ -n "$added_i386" ] && [ -z "$(dpkg-query -W -f='${Architecture}\n' 2>/dev/null | grep -x i386)" ]; then
-            if [ "$(id -u)" -eq 0 ]; then dpkg --remove-architecture i386; else sudo dpkg --remove-architecture i386; fi
+            as_root dpkg --remove-architecture i386
         fi
-    else
-        echo "$apt_output"
     fi
 fi
 
