@@ -99,15 +99,15 @@ focus_history() {
             if (text != serial) { serial = text; print title[id[2]] }
         }' "$scratch/program.log"
 }
-# Waits up to ten seconds for the window with this title to have the keyboard for the COUNTth time.
+# Whether the window with this title has the keyboard for the COUNTth time; waits up to ten seconds for that.
+has_focus() {
+    local history
+    history=$(focus_history)
+    [ "$(tail -n 1 <<<"$history")" = "$1" ] && [ "$(grep -cxF "$1" <<<"$history")" -eq "$2" ]
+}
 wait_for_focus() {
-    local name=$1 count=${2:-1} history
-    for _ in $(seq 100); do
-        history=$(focus_history)
-        [ "$(tail -n 1 <<<"$history")" = "$name" ] && [ "$(grep -cxF "$name" <<<"$history")" -eq "$count" ] && return
-        sleep 0.1
-    done
-    fail "\"$name\" did not get the keyboard for the time number $count; it went to: $(paste -sd '|' <<<"$history")"
+    within 10 has_focus "$1" "${2:-1}" || fail "\"$1\" did not get the keyboard for the time number ${2:-1};" \
+        "it went to: $(focus_history | paste -sd '|')"
 }
 
 for run in $(seq "$runs"); do
