@@ -22,13 +22,14 @@ int main(int argc, char* argv[]) {
         runtime.SetWindow(&form);
         form.show();
         status = QApplication::exec();
-    }
-    // Qt 6.4's Wayland plugin can hang for good while it closes the connection: its reading thread may quit
-    // holding a read it prepared, and the other thread waits on that read. The program keeps nothing, so on
-    // Wayland it leaves without that teardown; the compositor sees the connection close as the process ends.
-    if (testola::IsWaylandClient()) {
-        std::fflush(nullptr);
-        std::_Exit(status);
+        // Qt 6.4's Wayland plugin can hang for good while it closes the connection: its reading thread may quit
+        // holding a read it prepared, and the other thread waits on that read. Its windows, freed, risk a crash
+        // (see HideOnClose). The program keeps nothing, so on Wayland it leaves without that teardown; the
+        // compositor sees the window go and the connection close as the process ends.
+        if (testola::IsWaylandClient()) {
+            std::fflush(nullptr);
+            std::_Exit(status);
+        }
     }
     return status;
 }

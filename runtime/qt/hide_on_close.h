@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
+#include <functional>
 
 class QWidget;
 
@@ -11,16 +13,31 @@ namespace testola {
 // those typed right after the key that closed the box. Kept, the hidden window still takes them, and the key
 // handover passes them on to the window the box belongs to. A hidden dialog's event loop ends as a closed one's
 // does, with the result its button set, or none (a rejection) when the window manager closed it.
+//
+// On Wayland the box hides only once the compositor has shown the last frame it drew, and it draws no more
+// meanwhile. Qt 6.4's Wayland plugin hands the compositor's "frame shown" to a thread of its own, and that thread
+// and a hiding window each free the frame's callback unguarded: a box that hid just as its frame was shown took
+// the program down (wl_proxy_unref's assertion). Qt's own answer to the frame, the window's update request,
+// comes once that thread is done with it; a compositor that never answers is not waited for longer than
+// kLastFrameWait.
 // Owned by the box it watches.
 class HideOnClose : public QObject {
 public:
-    explicit HideOnClose(QWidget* box);
+    // `closing` is called as the box starts to close, before it hides.
+    HideOnClose(QWidget* box, bool afterLastFrame, std::function<void()> closing);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void BeginClosing();
+    void Hide();
+
     QWidget* m_box;
+    bool m_afterLastFrame;
+    std::function<void()> m_closing;
+    bool m_isClosing = false;
+    QTimer m_lastFrameWait;
 };
 
 } // namespace testola

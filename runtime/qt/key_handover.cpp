@@ -27,6 +27,11 @@ KeyHandover::~KeyHandover() {
 
 void KeyHandover::Opening(QWidget* box) {
     m_box = box;
+    m_boxClosing = false;
+}
+
+void KeyHandover::Closing() {
+    m_boxClosing = true;
 }
 
 void KeyHandover::Closed() {
@@ -46,7 +51,7 @@ bool KeyHandover::sendEvent(SystemEvent* event) {
     if (event->type == QWindowSystemInterfacePrivate::Key) {
         auto& key = *static_cast<KeyEvent*>(event);
         QWindow* boxWindow = m_box != nullptr ? m_box->windowHandle() : nullptr;
-        if (boxWindow != nullptr && m_box->isVisible()) {
+        if (boxWindow != nullptr && m_box->isVisible() && !m_boxClosing) {
             if (key.window != boxWindow) {
                 Retarget(key, boxWindow);
             }

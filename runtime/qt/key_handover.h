@@ -27,6 +27,8 @@ public:
 
     // From just before the box is shown until the call that showed it returns.
     void Opening(QWidget* box);
+    // The box starts to close: keys are held from now on, as for a hidden box, even while it is still shown.
+    void Closing();
     // The call that showed the box returns: the keys held since it closed go on to the window, ahead of any
     // queued since.
     void Closed();
@@ -35,6 +37,7 @@ public:
 
 private:
     QPointer<QWidget> m_box;
+    bool m_boxClosing = false;
     std::vector<std::unique_ptr<QWindowSystemInterfacePrivate::KeyEvent>> m_held;
 };
 

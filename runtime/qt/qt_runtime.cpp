@@ -43,7 +43,8 @@ private:
 
 } // namespace
 
-QtRuntime::QtRuntime() : m_keys(std::make_unique<KeyHandover>()) {}
+QtRuntime::QtRuntime(bool boxesHideAfterTheirLastFrame)
+    : m_boxesHideAfterTheirLastFrame(boxesHideAfterTheirLastFrame), m_keys(std::make_unique<KeyHandover>()) {}
 
 QtRuntime::~QtRuntime() {
     DropBoxes();
@@ -64,14 +65,14 @@ void QtRuntime::BuildBoxes() {
     }
     if (m_inputBox == nullptr) {
         m_inputBox = new InputBox(m_window);
-        new HideOnClose(m_inputBox);
+        new HideOnClose(m_inputBox, m_boxesHideAfterTheirLastFrame, [this] { m_keys->Closing(); });
         // Laid out and styled now. Its native window waits for the first opening: under X11 a hidden dialog's
         // native window made the window manager's move start from the window's corner, not the pointer.
         m_inputBox->ensurePolished();
     }
     if (m_messageBox == nullptr) {
         m_messageBox = new QMessageBox(m_window);
-        new HideOnClose(m_messageBox);
+        new HideOnClose(m_messageBox, m_boxesHideAfterTheirLastFrame, [this] { m_keys->Closing(); });
         m_messageBox->setTextFormat(Qt::PlainText);
         m_messageBox->setStandardButtons(QMessageBox::Ok);
         m_messageBox->button(QMessageBox::Ok)->setText(ToDisplayText(OkText));
@@ -146,7 +147,9 @@ void QtRuntime::ReportRunTimeError(const std::string& description) {
 }
 
 void QtRuntime::EndWithStatus(int status) {
-    if (m_window) {
+    // A Wayland client leaves with its window shown, and the compositor takes it away as the process ends: hidden,
+    // the window would free its surface with the same risk as a box's (HideOnClose), and nothing is drawn after.
+    if (m_window && !IsWaylandClient()) {
         m_window->hide();
     }
     // The event loop stops as soon as the handler that asked for the end returns.

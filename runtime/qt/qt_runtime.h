@@ -16,12 +16,16 @@ class InputBox;
 class KeyHandover;
 class WaylandLostKeys;
 
+// Whether the program runs as a Wayland client, under whichever of Qt's Wayland plugins.
+bool IsWaylandClient();
+
 // The runtime on Qt Widgets: modal dialogs over the program's window, minimising it, and ending the event loop.
 // The input box and the message box are built once, after the window's first frame, and shown again each time;
 // no key typed while one of them opens or closes is lost (KeyHandover, WaylandLostKeys).
 class QtRuntime : public Runtime {
 public:
-    QtRuntime();
+    // On Wayland the boxes hide only once the compositor has shown their last frame (HideOnClose).
+    explicit QtRuntime(bool boxesHideAfterTheirLastFrame = IsWaylandClient());
     QtRuntime(const QtRuntime&) = delete;
     QtRuntime& operator=(const QtRuntime&) = delete;
     ~QtRuntime() override;
@@ -44,6 +48,7 @@ private:
     int RunModal(QDialog& box);
     void EndWithStatus(int status);
 
+    bool m_boxesHideAfterTheirLastFrame;
     QPointer<QWidget> m_window;
     QPointer<InputBox> m_inputBox;
     QPointer<QMessageBox> m_messageBox;
@@ -54,8 +59,5 @@ private:
     std::unique_ptr<KeyHandover> m_keys;
     std::unique_ptr<WaylandLostKeys> m_waylandKeys;
 };
-
-// Whether the program runs as a Wayland client, under whichever of Qt's Wayland plugins.
-bool IsWaylandClient();
 
 } // namespace testola

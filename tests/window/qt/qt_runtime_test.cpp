@@ -33,6 +33,8 @@ namespace {
 
 class RealDialogs : public ::testing::Test {
 protected:
+    explicit RealDialogs(bool boxesHideAfterTheirLastFrame = false) : m_runtime(boxesHideAfterTheirLastFrame) {}
+
     void SetUp() override {
         m_window.resize(ToPixels(Form1Client).size());
         m_window.show();
@@ -41,6 +43,13 @@ protected:
 
     QWidget m_window;
     QtRuntime m_runtime;
+};
+
+// The boxes as on Wayland: each hides only after its window's next update request, Qt's sign that the compositor
+// has shown the box's last frame.
+class BoxesHidingAfterTheirLastFrame : public RealDialogs, public ::testing::WithParamInterface<bool> {
+protected:
+    BoxesHidingAfterTheirLastFrame() : RealDialogs(GetParam()) {}
 };
 
 TEST(Waits, FailInsteadOfHangingWhenNoDialogOpensOrOneStaysOpen) {
@@ -453,7 +462,7 @@ protected:
 // Return closes the box; the keys after it reach the window in the order typed, those Qt had queued for the box
 // and those queued as the event loop woke after it had closed: where Qt's Wayland plugin reads the compositor's
 // keys, and with them those for the box's surface, already gone, that the program sends on.
-TEST_F(RealDialogs, KeysQueuedAsABoxClosesReachTheWindowInTheOrderTyped) {
+TEST_P(BoxesHidingAfterTheirLastFrame, KeysQueuedAsABoxClosesReachTheWindowInTheOrderTyped) {
     KeysTaken taken(m_window);
     QMetaObject::Connection wake;
     OnNextModal([&wake](QWidget* modal) {
@@ -472,6 +481,22 @@ TEST_F(RealDialogs, KeysQueuedAsABoxClosesReachTheWindowInTheOrderTyped) {
     QObject::disconnect(wake);
     EXPECT_EQ(taken.Keys.toStdString(), "-\r+a-a+b-b+c-c+d-d");
 }
+
+// A compositor that never answers the box's last frame does not keep it open, nor the answer from the exam.
+TEST_P(BoxesHidingAfterTheirLastFrame, ABoxClosesWhenItsLastFrameIsNeverAnswered) {
+    struct NoUpdates : QObject {
+        bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::UpdateRequest; }
+    } noUpdates;
+    OnNextModal([&noUpdates](QWidget* modal) {
+        modal->windowHandle()->installEventFilter(&noUpdates);
+        QTest::keyClicks(modal->focusWidget(), QStringLiteral("4.5"));
+        QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(m_runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0", kExtras), "4.5");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(AtOnceOrAfterTheLastFrame, BoxesHidingAfterTheirLastFrame, ::testing::Bool());
 
 TEST(RealProgram, KeysTypedAheadOfTheAnswerBoxGoToItsFieldAndThoseAfterItToTheWindow) {
     ShownProgram<> program;
