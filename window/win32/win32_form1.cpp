@@ -376,7 +376,8 @@ void Win32Form1::FollowColours() {
     for (const ControlEntry& control : m_controls) {
         SetWindowTheme(control.Window, theme, theme);
     }
-    InvalidateRect(m_window, nullptr, TRUE);
+    // The controls too: the window clips its children, so its own invalidation would leave them as they were.
+    RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Win32Form1::DrawDisabledButton(const NMCUSTOMDRAW& draw) {
