@@ -86,11 +86,10 @@ std::wstring FieldText(HWND dialog) {
 }
 
 INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<BoxState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* state = BoxStateOf<BoxState>(dialog, message, lParam);
     switch (message) {
     case WM_INITDIALOG:
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        OnInitDialog(dialog, *reinterpret_cast<BoxState*>(lParam));
+        OnInitDialog(dialog, *state);
         return FALSE; // the focus is set already
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {

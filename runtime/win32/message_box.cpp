@@ -115,11 +115,10 @@ void OnInitDialog(HWND dialog, BoxState& state) {
 }
 
 INT_PTR CALLBACK MessageBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<BoxState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* state = BoxStateOf<BoxState>(dialog, message, lParam);
     switch (message) {
     case WM_INITDIALOG:
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        OnInitDialog(dialog, *reinterpret_cast<BoxState*>(lParam));
+        OnInitDialog(dialog, *state);
         return TRUE; // the focus goes to the OK button
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
