@@ -69,4 +69,18 @@ template <class Record> void DialogTemplate::AddRecord(const Record& record) {
     std::memcpy(m_words.data() + at, &record, sizeof(Record));
 }
 
+namespace {
+
+bool RunsUnderWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+} // namespace
+
+void KeepXKeyboardAtOwner(HWND box) {
+    if (RunsUnderWine()) {
+        SetWindowLongPtrW(box, GWL_EXSTYLE, GetWindowLongPtrW(box, GWL_EXSTYLE) | WS_EX_NOACTIVATE);
+    }
+}
+
 } // namespace testola

@@ -33,4 +33,19 @@ private:
     std::vector<WORD> m_words;
 };
 
+// The state a box's procedure was given through DialogBoxIndirectParamW, kept with the box from WM_INITDIALOG on;
+// null for the few messages before it.
+template <class State> State* BoxStateOf(HWND box, UINT message, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(box, DWLP_USER, lParam);
+    }
+    return reinterpret_cast<State*>(GetWindowLongPtrW(box, DWLP_USER));
+}
+
+// Under Wine the window manager hands the X keyboard to a box and, when the box goes, back to the program's window
+// through a window of its own, and keys typed in that moment are lost. A box that never takes the X keyboard
+// leaves every key at the program's window, and Wine still gives them to the box's control that has the focus.
+// Called as the box opens; elsewhere the box is activated as usual.
+void KeepXKeyboardAtOwner(HWND box);
+
 } // namespace testola

@@ -34,10 +34,6 @@ constexpr short kGap = 4;
 constexpr int kLinePercent = 150;
 constexpr int kHintPercent = 85;
 
-bool RunsUnderWine() {
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
-
 // The keypad's decimal key types the decimal point, whatever the layout: the Russian one gives a comma, which
 // ends the number. With NumLock off the key is Delete and types nothing, so it keeps that meaning.
 LRESULT CALLBACK AnswerFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
@@ -72,13 +68,7 @@ void OnInitDialog(HWND dialog, BoxState& state) {
     }
     SetFont(dialog, HintId, state.HintFont);
 
-    if (RunsUnderWine()) {
-        // Under Wine the window manager hands the X keyboard to the box and, when the box goes, back to the
-        // program's window through a window of its own, and keys typed in that moment are lost. A box that
-        // never takes the X keyboard leaves every key at the program's window, and Wine still gives them to
-        // the box's field, which has the focus.
-        SetWindowLongPtrW(dialog, GWL_EXSTYLE, GetWindowLongPtrW(dialog, GWL_EXSTYLE) | WS_EX_NOACTIVATE);
-    }
+    KeepXKeyboardAtOwner(dialog);
     HWND field = GetDlgItem(dialog, FieldId);
     SetWindowSubclass(field, AnswerFieldProc, 0, reinterpret_cast<DWORD_PTR>(&state.DecimalKeyDown));
     SetWindowTextW(field, state.DefaultText->c_str());
@@ -96,11 +86,10 @@ std::wstring FieldText(HWND dialog) {
 }
 
 INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<BoxState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* state = BoxStateOf<BoxState>(dialog, message, lParam);
     switch (message) {
     case WM_INITDIALOG:
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        OnInitDialog(dialog, *reinterpret_cast<BoxState*>(lParam));
+        OnInitDialog(dialog, *state);
         return FALSE; // the focus is set already
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {

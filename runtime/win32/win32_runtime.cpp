@@ -1,6 +1,7 @@
 #include "win32_runtime.h"
 
 #include "input_box.h"
+#include "message_box.h"
 #include "wide_text.h"
 
 namespace testola {
@@ -26,8 +27,7 @@ std::string Win32Runtime::ShowInputBox(const std::string& prompt, const std::str
 }
 
 void Win32Runtime::ShowMessageBox(const std::string& prompt, MessageStyle style, const std::string& title) {
-    const UINT icon = style == MessageStyle::Stop ? MB_ICONSTOP : 0;
-    MessageBoxW(m_window, ToWide(prompt).c_str(), ToWide(title).c_str(), MB_OK | icon);
+    RunMessageBox(m_window, ToWide(prompt), style, ToWide(title));
 }
 
 void Win32Runtime::EndProgram() {
@@ -41,7 +41,7 @@ void Win32Runtime::MinimiseWindow() {
 }
 
 void Win32Runtime::ReportRunTimeError(const std::string& description) {
-    MessageBoxW(m_window, ToWide(description).c_str(), ToWide(m_programName).c_str(), MB_OK | MB_ICONSTOP);
+    RunMessageBox(m_window, ToWide(description), MessageStyle::Stop, ToWide(m_programName));
     EndWithStatus(m_window, kFailureStatus);
 }
 

@@ -21,7 +21,7 @@ public:
     // Both end the message loop with the program's status: 0, or 1 after the report.
     void EndProgram() override;
     void ReportRunTimeError(const std::string& description) override;
-    // MessageBoxW, with the stop icon for style 16.
+    // The program's own message box, with the stop icon for style 16.
     void ShowMessageBox(const std::string& prompt, MessageStyle style, const std::string& title) override;
     // A dialog from a template built in memory, owned by the window.
     std::string ShowInputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,

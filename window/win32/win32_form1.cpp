@@ -4,6 +4,7 @@
 #include "caption_lines.h"
 #include "contrast.h"
 #include "device_pixels.h"
+#include "focus_ring.h"
 #include "wide_text.h"
 #include "window_resources.h"
 
@@ -68,12 +69,21 @@ COLORREF ToColorRef(Rgb colour) {
     return RGB(colour.Red, colour.Green, colour.Blue);
 }
 
-// A one-pixel frame `inset` pixels inside `box`.
-void DrawFrame(HDC context, RECT box, int inset, Rgb colour) {
-    InflateRect(&box, -inset, -inset);
+// A one-pixel frame along the inside of `box`.
+void DrawFrame(HDC context, const RECT& box, Rgb colour) {
     HBRUSH brush = CreateSolidBrush(ToColorRef(colour));
     FrameRect(context, &box, brush);
     DeleteObject(brush);
+}
+
+std::wstring TextOfControl(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+HFONT FontOf(HWND control) {
+    return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
 }
 
 HICON LoadIconSized(HINSTANCE instance, int size) {
@@ -376,7 +386,8 @@ void Win32Form1::FollowColours() {
     for (const ControlEntry& control : m_controls) {
         SetWindowTheme(control.Window, theme, theme);
     }
-    InvalidateRect(m_window, nullptr, TRUE);
+    // The controls too: the window clips its children, so its own invalidation would leave them as they were.
+    RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Win32Form1::DrawDisabledButton(const NMCUSTOMDRAW& draw) {
@@ -392,11 +403,8 @@ void Win32Form1::DrawDisabledButton(const NMCUSTOMDRAW& draw) {
     const Rgb grey = SystemColour(COLOR_GRAYTEXT);
     const Rgb caption =
         m_highContrast ? grey : DisabledCaptionColour(grey, SystemColour(COLOR_BTNFACE), SystemColour(COLOR_BTNTEXT));
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(draw.hdr.hwndFrom)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(draw.hdr.hwndFrom, text.data(), static_cast<int>(text.size()))));
-    HGDIOBJ previousFont =
-        SelectObject(draw.hdc, reinterpret_cast<HFONT>(SendMessageW(draw.hdr.hwndFrom, WM_GETFONT, 0, 0)));
+    const std::wstring text = TextOfControl(draw.hdr.hwndFrom);
+    HGDIOBJ previousFont = SelectObject(draw.hdc, FontOf(draw.hdr.hwndFrom));
     SetBkMode(draw.hdc, TRANSPARENT);
     SetTextColor(draw.hdc, ToColorRef(caption));
     RECT band = draw.rc;
@@ -413,10 +421,11 @@ void Win32Form1::DrawEdges(const NMCUSTOMDRAW& draw) {
         ReadableColours(SystemColour(COLOR_INACTIVECAPTION), SystemColour(COLOR_ACTIVECAPTION),
                         SystemColour(COLOR_CAPTIONTEXT), SystemColour(COLOR_BTNFACE), SystemColour(COLOR_BTNTEXT));
     const bool onStrip = LiesOnStrip(*m_controls[draw.hdr.idFrom - kFirstControlId].Layout);
-    DrawFrame(draw.hdc, draw.rc, 0, onStrip ? colours.EdgeOnStrip : colours.EdgeOnPanel);
+    DrawFrame(draw.hdc, draw.rc, onStrip ? colours.EdgeOnStrip : colours.EdgeOnPanel);
     // The focus ring just inside the edge, in the caption's colour, clear of the caption itself.
     if (GetFocus() == draw.hdr.hwndFrom && IsWindowEnabled(draw.hdr.hwndFrom)) {
-        DrawFrame(draw.hdc, draw.rc, 1, colours.Text);
+        const RECT ink = CaptionInk(draw.hdc, FontOf(draw.hdr.hwndFrom), TextOfControl(draw.hdr.hwndFrom), draw.rc);
+        DrawFrame(draw.hdc, FocusRing(draw.rc, ink), colours.Text);
     }
 }
 
@@ -496,10 +505,7 @@ std::string_view Win32Form1::FocusedButton() const {
 }
 
 std::string Win32Form1::Caption(std::string_view button) const {
-    HWND control = At(button).Window;
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return ToUtf8(text);
+    return ToUtf8(TextOfControl(At(button).Window));
 }
 
 void Win32Form1::SetCaption(std::string_view button, const std::string& text) {

@@ -1,4 +1,5 @@
 #include "input_box.h"
+#include "message_box.h"
 #include "row_name.h"
 #include "wide_text.h"
 #include "win32_runtime.h"
@@ -191,6 +192,61 @@ TEST_P(MessageBoxStyle, ShowsTitleTextAndTheStopIconOnlyForStyle16) {
 INSTANTIATE_TEST_SUITE_P(Styles, MessageBoxStyle,
                          ::testing::Values(MessageRow{{"Plain"}, MessageStyle::Plain, false},
                                            MessageRow{{"Stop"}, MessageStyle::Stop, true}),
+                         RowName{});
+
+// A control's place in its box's client area.
+RECT PlaceIn(HWND box, HWND control) {
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+TEST_F(Win32RuntimeTest, MessageBoxLaysTheIconBesideTheWholeTextAndCentresOkBelowBoth) {
+    WhenDialogOpens([](HWND box) {
+        const RECT icon = PlaceIn(box, GetDlgItem(box, MessageIconId));
+        const RECT text = PlaceIn(box, GetDlgItem(box, MessageTextId));
+        const RECT ok = PlaceIn(box, GetDlgItem(box, IDOK));
+        RECT client{};
+        GetClientRect(box, &client);
+        EXPECT_EQ(icon.right - icon.left, GetSystemMetrics(SM_CXICON));
+        EXPECT_LT(icon.right, text.left);
+        EXPECT_GT(ok.top, std::max(icon.bottom, text.bottom));
+        EXPECT_LE(std::abs(ok.left - (client.right - ok.right)), 1) << "OK is centred";
+        EXPECT_LT(ok.bottom, client.bottom);
+        // The text's three lines, the empty one included, all show.
+        TEXTMETRICW metrics{};
+        HDC context = GetDC(box);
+        HGDIOBJ previous =
+            SelectObject(context, reinterpret_cast<HFONT>(SendDlgItemMessageW(box, MessageTextId, WM_GETFONT, 0, 0)));
+        GetTextMetricsW(context, &metrics);
+        SelectObject(context, previous);
+        ReleaseDC(box, context);
+        EXPECT_GE(text.bottom - text.top, 3 * metrics.tmHeight);
+        EXPECT_EQ(GetFocus(), GetDlgItem(box, IDOK)) << "Return closes it";
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    m_runtime.ShowMessageBox("Вам отказано\r\n\r\nНабрано баллов: 6", MessageStyle::Stop, "Тестирование не пройдено");
+}
+
+class MessageBoxClose : public Win32RuntimeTest, public ::testing::WithParamInterface<CloseRow> {};
+
+// A box that stayed open would keep the test waiting in it until the test's time runs out.
+TEST_P(MessageBoxClose, ClosesAsOnOk) {
+    HWND opened = nullptr;
+    WhenDialogOpens([&opened](HWND box) {
+        opened = box;
+        PostMessageW(box, GetParam().message, GetParam().command, 0);
+    });
+    m_runtime.ShowMessageBox("Вам отказано", MessageStyle::Plain, "Тестирование не пройдено");
+    EXPECT_NE(opened, nullptr);
+    EXPECT_FALSE(IsWindow(opened)) << "the box is gone";
+}
+
+INSTANTIATE_TEST_SUITE_P(Closes, MessageBoxClose,
+                         ::testing::Values(CloseRow{{"Ok"}, "", WM_COMMAND, IDOK, ""},
+                                           CloseRow{{"Escape"}, "", WM_COMMAND, IDCANCEL, ""},
+                                           CloseRow{{"CloseBox"}, "", WM_CLOSE, 0, ""}),
                          RowName{});
 
 TEST_F(Win32RuntimeTest, EndProgramHidesTheWindowAndEndsWithStatusZero) {

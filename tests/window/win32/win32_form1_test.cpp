@@ -9,6 +9,7 @@
 #include "win32_form1.h"
 #include "win32_test_support.h"
 
+#include <array>
 #include <commctrl.h>
 #include <vector>
 
@@ -274,29 +275,131 @@ COLORREF TextColourOf(HWND control) {
     return RGB(text.Red, text.Green, text.Blue);
 }
 
-bool HighContrastOn() {
-    return true;
+// Whether the desktop asks for high contrast, as a test tells the window: Wine never reports it on its own.
+bool g_highContrast = false;
+
+bool HighContrastAsTold() {
+    return g_highContrast;
 }
 
-// The window as the desktop would give it with high contrast on, which Wine never reports.
-class Win32HighContrastTest : public ComTest {
+struct HighContrastTold {
+    explicit HighContrastTold(bool on) { g_highContrast = on; }
+};
+
+// The system colours the window paints with, put back as they were when the test ends: SetSysColors changes them
+// for every program of the desktop.
+class SavedSystemColours {
+public:
+    SavedSystemColours() {
+        for (std::size_t i = 0; i < kIndices.size(); ++i) {
+            m_colours[i] = GetSysColor(kIndices[i]);
+        }
+    }
+    ~SavedSystemColours() { SetSysColors(static_cast<int>(kIndices.size()), kIndices.data(), m_colours.data()); }
+    SavedSystemColours(const SavedSystemColours&) = delete;
+    SavedSystemColours& operator=(const SavedSystemColours&) = delete;
+
+private:
+    static constexpr std::array<int, 6> kIndices{COLOR_BTNFACE,       COLOR_BTNTEXT,         COLOR_GRAYTEXT,
+                                                 COLOR_ACTIVECAPTION, COLOR_INACTIVECAPTION, COLOR_CAPTIONTEXT};
+    std::array<COLORREF, kIndices.size()> m_colours{};
+};
+
+// The window showing an example, so that the panel holds the matrix and the result button is disabled, with high
+// contrast as the test tells it.
+class Win32ColourTest : public ComTest, private HighContrastTold {
 protected:
-    Win32HighContrastTest() {
+    explicit Win32ColourTest(bool highContrast = false) : HighContrastTold(highContrast) {
         ShowWindow(m_form.Window(), SW_SHOW);
         m_random.QueueRandoms(RandomsForMatrix(kFive));
         SendMessageW(m_form.ControlWindow("Command4"), BM_CLICK, 0, 0);
         PumpMessages();
     }
 
+    // Tells the window high contrast is on or off as the desktop would: with the one message.
+    void SwitchHighContrast(bool on, UINT message) {
+        g_highContrast = on;
+        SendMessageW(m_form.Window(), message, message == WM_SETTINGCHANGE ? SPI_SETHIGHCONTRAST : 0, 0);
+    }
+
+    COLORREF Matrix() { return TextColourOf(m_form.ControlWindow("Command3")); }
+    COLORREF DisabledCaption() { return TextColourOf(m_form.ControlWindow("Command5")); }
+
+    SavedSystemColours m_savedColours;
     ScriptedRuntime m_runtime;
     ScriptedRandom m_random;
-    Win32Form1 m_form{GetModuleHandleW(nullptr), m_runtime, m_random, HighContrastOn};
+    Win32Form1 m_form{GetModuleHandleW(nullptr), m_runtime, m_random, HighContrastAsTold};
+};
+
+class Win32HighContrastTest : public Win32ColourTest {
+protected:
+    Win32HighContrastTest() : Win32ColourTest(true) {}
 };
 
 // Wine keeps a control's theme whatever SetWindowTheme asks, so only the colours are checked.
 TEST_F(Win32HighContrastTest, PaintsTheMatrixAndDisabledCaptionsInSystemColours) {
-    EXPECT_EQ(TextColourOf(m_form.ControlWindow("Command3")), GetSysColor(COLOR_BTNTEXT)) << "the matrix";
-    EXPECT_EQ(TextColourOf(m_form.ControlWindow("Command5")), GetSysColor(COLOR_GRAYTEXT)) << "a disabled button";
+    EXPECT_EQ(Matrix(), GetSysColor(COLOR_BTNTEXT)) << "the matrix";
+    EXPECT_EQ(DisabledCaption(), GetSysColor(COLOR_GRAYTEXT)) << "a disabled button";
+}
+
+// The rule's colours for the desktop's present ones.
+Rgb RuleMatrix() {
+    return MatrixTextColour(ToRgb(GetSysColor(COLOR_GRAYTEXT)), ToRgb(GetSysColor(COLOR_BTNFACE)),
+                            ToRgb(GetSysColor(COLOR_BTNTEXT)));
+}
+Rgb RuleDisabledCaption() {
+    return DisabledCaptionColour(ToRgb(GetSysColor(COLOR_GRAYTEXT)), ToRgb(GetSysColor(COLOR_BTNFACE)),
+                                 ToRgb(GetSysColor(COLOR_BTNTEXT)));
+}
+
+struct ChangeRow : NamedRow {
+    UINT message;
+};
+
+class Win32ColourChange : public Win32ColourTest, public ::testing::WithParamInterface<ChangeRow> {};
+
+// Each of the desktop's messages alone makes the window ask again, and repaint what it painted in the other mode.
+TEST_P(Win32ColourChange, SwitchesToHighContrastAndBackWhileRunning) {
+    ASSERT_NE(RuleMatrix(), ToRgb(GetSysColor(COLOR_BTNTEXT))) << "these colours cannot tell the modes apart";
+    ASSERT_NE(RuleDisabledCaption(), ToRgb(GetSysColor(COLOR_GRAYTEXT)));
+    for (const bool on : {true, false}) {
+        SwitchHighContrast(on, GetParam().message);
+        for (const char* name : {"Command3", "Command5"}) {
+            EXPECT_NE(GetUpdateRect(m_form.ControlWindow(name), nullptr, FALSE), FALSE) << name << " is repainted, high contrast " << on;
+        }
+        PumpMessages();
+        EXPECT_EQ(ToRgb(Matrix()), on ? ToRgb(GetSysColor(COLOR_BTNTEXT)) : RuleMatrix()) << on;
+        EXPECT_EQ(ToRgb(DisabledCaption()), on ? ToRgb(GetSysColor(COLOR_GRAYTEXT)) : RuleDisabledCaption()) << on;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Messages, Win32ColourChange,
+                         ::testing::Values(ChangeRow{{"SysColorChange"}, WM_SYSCOLORCHANGE},
+                                           ChangeRow{{"ThemeChanged"}, WM_THEMECHANGED},
+                                           ChangeRow{{"SettingChange"}, WM_SETTINGCHANGE}),
+                         RowName{});
+
+// A dark scheme whose disabled text stands at 1.9:1 on its face: what the window drew for the start-up colours
+// is far from readable on it.
+void SetDarkScheme() {
+    const std::array<int, 3> indices{COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_GRAYTEXT};
+    const std::array<COLORREF, 3> colours{RGB(0x20, 0x20, 0x30), RGB(0xFF, 0xFF, 0xFF), RGB(0x60, 0x60, 0x60)};
+    SetSysColors(static_cast<int>(indices.size()), indices.data(), colours.data());
+    PumpMessages();
+}
+
+TEST_F(Win32ColourTest, PaintsANewSchemeWhileRunningAtTheSharedRulesContrast) {
+    SetDarkScheme();
+    const Rgb face = ToRgb(GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(ToRgb(Matrix()), RuleMatrix());
+    EXPECT_GE(ContrastRatio(ToRgb(Matrix()), face), MatrixContrast);
+    EXPECT_GE(ContrastRatio(ToRgb(DisabledCaption()), face), TextContrast);
+}
+
+TEST_F(Win32HighContrastTest, PaintsANewSchemeWhileRunningInItsOwnColours) {
+    SetDarkScheme();
+    EXPECT_EQ(Matrix(), RGB(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(DisabledCaption(), RGB(0x60, 0x60, 0x60));
 }
 
 TEST_F(Win32Form1Test, DrawsTheMatrixAndDisabledCaptionsAtTheSharedRulesContrast) {
