@@ -365,7 +365,8 @@ TEST_P(Win32ColourChange, SwitchesToHighContrastAndBackWhileRunning) {
     for (const bool on : {true, false}) {
         SwitchHighContrast(on, GetParam().message);
         for (const char* name : {"Command3", "Command5"}) {
-            EXPECT_NE(GetUpdateRect(m_form.ControlWindow(name), nullptr, FALSE), FALSE) << name << " is repainted, high contrast " << on;
+            EXPECT_NE(GetUpdateRect(m_form.ControlWindow(name), nullptr, FALSE), FALSE)
+                << name << " is repainted, high contrast " << on;
         }
         PumpMessages();
         EXPECT_EQ(ToRgb(Matrix()), on ? ToRgb(GetSysColor(COLOR_BTNTEXT)) : RuleMatrix()) << on;
