@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Debian package as its maintainer checks it, made from a clean clone of the committed HEAD:
 # dpkg-buildpackage (source and binary), lintian on the .changes, blhc on the build log, the .deb's files, fields,
-# hardening and start-up (the scripts of tests/packaging/), autopkgtest on this machine, reprotest (a second build,
+# hardening and start-up (tests/packaging/checks.sh), autopkgtest on this machine, reprotest (a second build,
 # varied, must give the same .deb, and so must the first build), and a build in a clean Debian 12 chroot by sbuild.
 # Installs the package on this machine for autopkgtest (and removes it again unless it was installed before), and
 # makes the sbuild chroot once, with debootstrap.
@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 scratch=$1
 source scripts/packages.sh
 scripts/ensure-packages.sh "${test_packages[@]}" "${debian_packages[@]}"
-tests=$PWD/tests/packaging
+checks=$PWD/tests/packaging/checks.sh
 version=$(dpkg-parsechangelog -S Version)
 architecture=$(dpkg --print-architecture)
 deb=$scratch/testola_${version}_$architecture.deb
@@ -34,17 +34,17 @@ git clone -q . "$scratch/testola"
 ls "$scratch"/*.changes "$scratch"/*.dsc "$scratch"/*.deb
 
 step "lintian --pedantic -I -E on the .changes"
-"$tests/check_lintian.sh" "$changes"
+"$checks" lintian_clean "$changes"
 step "blhc --all on the build log"
 blhc --all "$scratch/build.log"
 
 step "the .deb: files, fields, hardening, and the program started from it"
 app_id=$(dpkg-deb -c "$deb" | sed -n 's|.*/usr/share/applications/\(.*\)\.desktop$|\1|p')
-"$tests/check_deb.sh" "$deb" "$scratch/contents" "$app_id" "$version"
-"$tests/check_hardening.sh" "$scratch/contents/usr/bin/testola" \
+"$checks" deb "$deb" "$scratch/contents" "$app_id" "$version"
+"$checks" hardening "$scratch/contents/usr/bin/testola" \
     "$scratch/testola/obj-$(dpkg-architecture -qDEB_HOST_GNU_TYPE)/compile_commands.json" "$scratch/testola" yes
-"$tests/check_deb_runs.sh" offscreen "$deb"
-"$tests/check_deb_runs.sh" x11 "$deb"
+"$checks" deb_runs offscreen "$deb"
+"$checks" deb_runs x11 "$deb"
 
 step "autopkgtest on this machine (null)"
 installed_before=$(dpkg-query -W -f='${Status}' testola 2>/dev/null | grep -c 'install ok installed' || true)
