@@ -9,10 +9,7 @@ set -euo pipefail
 here=$(dirname "$0")
 
 status=0
-fault() {
-    echo "FAILED: $*" >&2
-    status=1
-}
+fault() { echo "FAILED: $*" >&2; status=1; }
 # Whether a file is there: a check goes no further without it.
 present() { [ -f "$1" ] || { fault "missing $1"; return 1; }; }
 has_line() { grep -qxF -- "$2" "$1" || fault "$1 lacks the line: $2"; }
@@ -75,15 +72,12 @@ icons() {
     local size icon width height
     for size in 16 32 64 128; do
         icon=$1/icons/hicolor/${size}x${size}/apps/$2.png
+        present "$icon" || continue
         # A PNG starts with its signature and then the IHDR chunk: width and height, four big-endian bytes each.
-        if [ ! -f "$icon" ]; then
-            fault "missing $icon"
-        elif [ "$(od -An -tx1 -N16 "$icon" | tr -d ' \n')" != 89504e470d0a1a0a0000000d49484452 ]; then
-            fault "$icon is not a PNG"
-        else
-            read -r width height < <(od -An -j16 -N8 --endian=big -tu4 "$icon")
-            [ "${width}x$height" = "${size}x$size" ] || fault "$icon is ${width}x$height, not ${size}x$size"
-        fi
+        [ "$(od -An -tx1 -N16 "$icon" | tr -d ' \n')" = 89504e470d0a1a0a0000000d49484452 ] ||
+            { fault "$icon is not a PNG"; continue; }
+        read -r width height < <(od -An -j16 -N8 --endian=big -tu4 "$icon")
+        [ "${width}x$height" = "${size}x$size" ] || fault "$icon is ${width}x$height, not ${size}x$size"
     done
 }
 
@@ -125,9 +119,8 @@ documents() {
 # build, which goes without, since fortifying needs optimisation).
 # Usage: hardening PROGRAM COMPILE_COMMANDS_JSON SOURCE_DIR yes|no
 hardening() {
-    local program=$1 own
+    local program=$1 own header segments dynamic symbols
     # Read whole before grepping: grep -q stops early, and readelf's broken pipe would then fail the pipeline.
-    local header segments dynamic symbols
     header=$(readelf -hW "$program") segments=$(readelf -lW "$program") dynamic=$(readelf -dW "$program")
     symbols=$(readelf --dyn-syms -W "$program")
     grep -qE 'Type: +DYN ' <<<"$header" || fault "$program is not position-independent (its ELF type is not DYN)"
@@ -213,10 +206,8 @@ deb() {
 # virtual X screen its window must carry the program's icon at the sizes a desktop asks for.
 # Usage: deb_runs offscreen|x11 DEB   (exits 77, skipped, for x11 when Xvfb or the X tools are missing)
 deb_runs() {
-    local tool size icons wm_class startup_class
-    for tool in Xvfb xdotool xprop; do
-        [ "$1" = offscreen ] || command -v "$tool" >/dev/null || { echo "$tool is not installed; skipped"; exit 77; }
-    done
+    local size icons wm_class startup_class
+    [ "$1" = offscreen ] || type -P Xvfb xdotool xprop >/dev/null || { echo "no Xvfb or X tools; skipped"; exit 77; }
     # shellcheck source=../../scripts/end-to-end-common.sh
     source "$here/../../scripts/end-to-end-common.sh"
     dpkg-deb -x "$2" "$scratch/root"
