@@ -17,14 +17,11 @@ architecture=$(dpkg --print-architecture)
 deb=$scratch/testola_${version}_$architecture.deb
 changes=$scratch/testola_${version}_$architecture.changes
 
-started=$SECONDS
-step() { printf -- '-- %s (at %d s)\n' "$*" $((SECONDS - started)); }
-# Runs a command with its output in a log, shown only when it fails.
-logged() {
-    local log=$1
-    shift
-    "$@" >"$log" 2>&1 || { tail -n 60 "$log"; echo "FAILED: $* (the whole log: $log)" >&2; exit 1; }
-}
+SECONDS=0
+step() { printf -- '-- %s (at %d s)\n' "$*" "$SECONDS"; }
+fail() { echo "FAILED: $*" >&2; exit 1; }
+# Runs a command with its output in a log (the first argument), shown only when it fails.
+logged() { "${@:2}" >"$1" 2>&1 || { tail -n 60 "$1"; fail "${*:2} (the whole log: $1)"; }; }
 
 rm -rf "$scratch"
 mkdir -p "$scratch"
@@ -66,8 +63,7 @@ if { [ "$status" -eq 16 ] || [ "$status" -eq 20 ]; } && [ -s "$scratch/autopkgte
     grep -E 'ERROR' "$scratch/autopkgtest.log" | tail -n 3
 elif [ "$status" -ne 0 ]; then
     tail -n 60 "$scratch/autopkgtest.log"
-    echo "FAILED: autopkgtest, status $status (the whole log: $scratch/autopkgtest.log)" >&2
-    exit 1
+    fail "autopkgtest, status $status (the whole log: $scratch/autopkgtest.log)"
 fi
 [ "$installed_before" -eq 1 ] || dpkg --purge testola >/dev/null
 
@@ -77,7 +73,7 @@ step "reprotest: a control build and a varied one"
 (cd "$scratch/testola" && DEB_BUILD_OPTIONS=nocheck logged "$scratch/reprotest.log" \
     reprotest --vary=-user_group --store-dir="$scratch/reprotest" . -- null)
 grep -A1 -F 'Reproduction successful' "$scratch/reprotest.log"
-cmp "$deb" "$scratch/reprotest/control/$(basename "$deb")" || { echo "FAILED: two builds of the .deb differ" >&2; exit 1; }
+cmp "$deb" "$scratch/reprotest/control/$(basename "$deb")" || fail "two builds of the .deb differ"
 echo "The first build and reprotest's builds give the same $(basename "$deb"), byte for byte."
 
 step "sbuild in a clean Debian 12 chroot"
