@@ -48,8 +48,7 @@ trap finish EXIT
 # Runs a command every tenth of a second until it succeeds, for up to SECONDS; returns 1 when it never did.
 within() {
     local end=$((SECONDS + $1))
-    shift
-    until "$@"; do
+    until "${@:2}"; do
         [ "$SECONDS" -lt "$end" ] || return 1
         sleep 0.1
     done

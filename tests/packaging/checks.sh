@@ -155,15 +155,13 @@ copyright_matches_licence() {
 # configuring must succeed, with the install tests in place (only building the .deb, in debian/, needs dpkg).
 # Usage: configure_without_dpkg SOURCE_DIR SCRATCH_DIR CMAKE CTEST CXX_COMPILER
 configure_without_dpkg() {
-    local scratch=$2 folders folder listed test
+    local scratch=$2 folders listed test
     rm -rf "$scratch"
     mkdir -p "$scratch/bin"
     # A PATH of one folder with links to every program of the real one, except dpkg and its tools. ln leaves a
     # name already linked alone (and says so, hence the silence), so the first folder on the PATH wins, as it would.
     IFS=: read -ra folders <<<"$PATH"
-    for folder in "${folders[@]}"; do
-        if [ -d "$folder" ]; then ln -s "$folder"/* "$scratch/bin/" 2>/dev/null || true; fi
-    done
+    find "${folders[@]}" -mindepth 1 -maxdepth 1 -exec ln -s -t "$scratch/bin" {} + 2>/dev/null || true
     rm -f "$scratch"/bin/dpkg*
     export PATH=$scratch/bin
     ! command -v dpkg >/dev/null || { fault "dpkg is still on the PATH"; return; }
@@ -180,7 +178,6 @@ configure_without_dpkg() {
 deb() {
     local root=$2 file needed package version depends recommends
     rm -rf "$root"
-    mkdir -p "$root"
     dpkg-deb -x "$1" "$root"
     for file in usr/bin/testola "usr/share/applications/$3.desktop" "usr/share/metainfo/$3.metainfo.xml"; do
         [ -f "$root/$file" ] || fault "the package lacks /$file"
