@@ -128,10 +128,9 @@ shoot() { import -window root "$1"; }
 # Tesseract reads the digits but not the narrow blanks, so they are found from where it saw each digit: a gap
 # wider than half a digit between two digits of a line.
 numbers_in() {
-    local shot=$1 box=$2
-    convert "$shot" -crop "$box" +repage -colorspace Gray -resize 400% "$shot.crop.png"
+    convert "$1" -crop "$2" +repage -colorspace Gray -resize 400% "$1.crop.png"
     # Each line of a box file: the digit, then its left, bottom, right and top edges, counted from the bottom.
-    tesseract "$shot.crop.png" - --psm 6 -c tessedit_char_whitelist=0123456789 makebox 2>/dev/null |
+    tesseract "$1.crop.png" - --psm 6 -c tessedit_char_whitelist=0123456789 makebox 2>/dev/null |
         sort -k5,5nr | awk '
             { height = $5 - $3; if (NR == 1 || top - $5 > height / 2) { row++; top = $5 } print row, $2, $4, $1 }' |
         sort -k1,1n -k2,2n | awk '
@@ -181,10 +180,8 @@ answer_ahead() {
 # or run_in_session: in a clean environment that names the compositor once it runs.
 as_user=() wayland_display='' sway_socket=''
 as_the_user() {
-    local compositor=()
-    [ -n "$sway_socket" ] && compositor=(WAYLAND_DISPLAY="$wayland_display" SWAYSOCK="$sway_socket")
     command=("${as_user[@]}" env -i HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" PATH=/usr/bin:/bin
-        "${compositor[@]}" "$@")
+        ${sway_socket:+"WAYLAND_DISPLAY=$wayland_display" "SWAYSOCK=$sway_socket"} "$@")
 }
 run() { as_the_user "$@" && "${command[@]}"; }
 run_in_session() { as_the_user "$@" && start_in_session "${command[@]}"; }
@@ -195,8 +192,7 @@ sway_ready() {
 }
 start_sway() {
     chmod 755 "$scratch"
-    mkdir -m 700 "$scratch/runtime"
-    mkdir "$scratch/home"
+    mkdir -m 700 "$scratch/runtime" "$scratch/home"
     if [ "$(id -u)" -eq 0 ]; then
         chown nobody "$scratch/runtime" "$scratch/home" "$scratch/shots"
         as_user=(runuser -u nobody --)
