@@ -38,8 +38,7 @@ window=$(first_window -F "\"app_id\":\"$app_id\"") || fail "no window with the a
 echo "window: $window"
 [ "$(jq -r .shell <<<"$window")" = xdg_shell ] || fail "the window is not an xdg_toplevel"
 place_of "$window"
-[ "${WIDTH}x$HEIGHT" = "${window_width}x$window_height" ] ||
-    fail "the window is not ${window_width}x$window_height"
+[ "${WIDTH}x$HEIGHT" = "${window_width}x$window_height" ] || fail "the window is ${WIDTH}x$HEIGHT"
 
 key Return # the first example
 example=$(example_on_window 1)
@@ -67,5 +66,4 @@ echo "verdict: $verdict"
 # surface until it has seen the program drop it, and the program must still take it.
 type_ahead Escape Escape
 ends_with_success
-echo "The program ran on Wayland, kept the example in sight, counted the answers typed ahead and ended with" \
-    "status 0."
+echo "On Wayland the example stayed in sight, the answers typed ahead counted and the program ended with 0."

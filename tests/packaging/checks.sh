@@ -85,7 +85,7 @@ icons() {
 # The compressed ones must be exactly what gzip -9n makes: compressed the most, with no file name or time.
 # Usage: documents PREFIX VERSION
 documents() {
-    local doc=$1/share/doc/testola version=$2 file line top gz page warnings text word
+    local doc=$1/share/doc/testola version=$2 file line top gz page said text word
     local pages=("$1/share/man/man1/testola.1.gz" "$1/share/man/ru/man1/testola.1.gz")
     for file in "$doc/copyright" "$doc/changelog.gz" "${pages[@]}"; do
         present "$file" || return 0
@@ -101,9 +101,8 @@ documents() {
     done
     for page in "${pages[@]}"; do
         # As lintian renders a page to look for problems.
-        warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 \
-            >/dev/null)
-        [ -z "$warnings" ] || fault "man warns about $page: $warnings"
+        said=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+        [ -z "$said" ] || fault "man warns about $page: $said"
         text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" 2>/dev/null)
         for word in Enter Escape Tab 4.5 4,5 "Testola $version"; do
             grep -qF -- "$word" <<<"$text" || fault "$page does not mention $word"
@@ -125,12 +124,10 @@ hardening() {
     grep -qE 'Type: +DYN ' <<<"$header" || fault "$program is not position-independent (its ELF type is not DYN)"
     grep -qE '\(FLAGS_1\).* PIE' <<<"$dynamic" || fault "$program is not marked PIE"
     grep -q ' GNU_RELRO ' <<<"$segments" || fault "$program has no RELRO segment"
-    grep -qE '\(FLAGS\).* BIND_NOW|\(FLAGS_1\).* NOW' <<<"$dynamic" ||
-        fault "$program is not bound at start: RELRO is partial"
+    grep -qE '\(FLAGS\).* BIND_NOW|\(FLAGS_1\).* NOW' <<<"$dynamic" || fault "$program is not bound at start (BIND_NOW)"
     grep -q ' __stack_chk_fail@' <<<"$symbols" || fault "$program has no stack protector"
     [ "$4" = yes ] || return 0
-    own=$(grep -E "\"command\": .* -c $3/(app|window|engine|runtime)/" "$2") ||
-        fault "$2 holds no command compiling the program's sources"
+    own=$(grep -E "\"command\": .* -c $3/(app|window|engine|runtime)/" "$2") || fault "$2 compiles none of our sources"
     ! grep -v -- ' -D_FORTIFY_SOURCE=[1-9]' <<<"$own" | sed 's/.* -c //; s/",$//' | grep . ||
         fault "the sources above were compiled without _FORTIFY_SOURCE"
 }

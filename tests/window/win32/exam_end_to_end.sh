@@ -18,8 +18,7 @@ mapfile -t answers < <(wine "$answers_exe" | tr -d '\r')
 echo "The first exam's answers: ${answers[*]}"
 
 start_program wine "$exe"
-[ "${WIDTH}x$HEIGHT" = "${window_width}x$window_height" ] ||
-    fail "the window is ${WIDTH}x$HEIGHT, not ${window_width}x$window_height"
+[ "${WIDTH}x$HEIGHT" = "${window_width}x$window_height" ] || fail "the window is ${WIDTH}x$HEIGHT"
 # Return on a box with this title closes it, and the window has the keyboard again after WHAT.
 closes() {
     xdotool key Return
