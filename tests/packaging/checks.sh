@@ -12,8 +12,9 @@ status=0
 fault() { echo "FAILED: $*" >&2; status=1; }
 # Whether a file is there: a check goes no further without it.
 present() { [ -f "$1" ] || { fault "missing $1"; return 1; }; }
-has_line() { grep -qxF -- "$2" "$1" || fault "$1 lacks the line: $2"; }
-has_text() { grep -qF -- "$2" "$1" || fault "$1 lacks: $2"; }
+# Whether a file holds each of these lines whole, or each of these texts within a line.
+has_lines() { local l; for l in "${@:2}"; do grep -qxF -- "$l" "$1" || fault "$1 lacks the line: $l"; done; }
+has_texts() { local t; for t in "${@:2}"; do grep -qF -- "$t" "$1" || fault "$1 lacks: $t"; done; }
 
 # Installs the build into a fresh prefix, as `cmake --install` would for a user: fresh, so that no file left from
 # an earlier run can stand in for a missing one.
@@ -27,14 +28,12 @@ stage() {
 # Validates the installed desktop entry and checks the keys the menu shows and launches by.
 # Usage: desktop_entry PREFIX APP_ID NAME
 desktop_entry() {
-    local entry=$1/share/applications/$2.desktop report line
+    local entry=$1/share/applications/$2.desktop report
     present "$entry" || return 0
     # desktop-file-validate exits 0 on warnings and hints, so any output at all counts as a failure.
     report=$(desktop-file-validate "$entry" 2>&1) || report+=" (exit status $?)"
     [ -z "$report" ] || fault "desktop-file-validate: $report"
-    for line in Type=Application "Name=$3" Exec=testola "Icon=$2" "Categories=Education;" Terminal=false; do
-        has_line "$entry" "$line"
-    done
+    has_lines "$entry" Type=Application "Name=$3" Exec=testola "Icon=$2" "Categories=Education;" Terminal=false
     # The program speaks Russian, so its menu comment does too: Cyrillic letters are these two bytes in UTF-8.
     # A generic name and search keywords (a list ending in ';') too, in English and in Russian.
     local cyrillic=$'[\xd0-\xd3][\x80-\xbf]' key pattern
@@ -50,7 +49,7 @@ Keywords\[ru\] (($cyrillic)+;)+\$"
 # Validates the installed AppStream metadata and checks that it names this program and release.
 # Usage: metainfo PREFIX APP_ID VERSION
 metainfo() {
-    local file=$1/share/metainfo/$2.metainfo.xml report text
+    local file=$1/share/metainfo/$2.metainfo.xml report
     present "$file" || return 0
     report=$(appstreamcli validate --no-net --pedantic --no-color "$file" 2>&1) || fault "appstreamcli: status $?"
     echo "$report"
@@ -58,11 +57,9 @@ metainfo() {
     # is the upper-case letter in the id: the id is the program's reverse-DNS app id, used by the desktop entry,
     # the icon and the window alike, and upper case is the common convention there.
     ! grep -E '^[EWIP]: ' <<<"$report" | grep -v ' cid-contains-uppercase-letter ' || fault "unexpected findings above"
-    for text in "<id>$2</id>" "<launchable type=\"desktop-id\">$2.desktop</launchable>" "<release version=\"$3\"" \
-        '<content_rating type="oars-1.1"' '<control>keyboard</control>' '<control>pointing</control>' \
-        '<display_length side="shortest" compare="ge">'; do
-        has_text "$file" "$text"
-    done
+    has_texts "$file" "<id>$2</id>" "<launchable type=\"desktop-id\">$2.desktop</launchable>" \
+        "<release version=\"$3\"" '<content_rating type="oars-1.1"' '<control>keyboard</control>' \
+        '<control>pointing</control>' '<display_length side="shortest" compare="ge">'
 }
 
 # Checks that the icon theme holds the program's icon at every size, each a PNG of exactly that many pixels.
@@ -85,15 +82,13 @@ icons() {
 # The compressed ones must be exactly what gzip -9n makes: compressed the most, with no file name or time.
 # Usage: documents PREFIX VERSION
 documents() {
-    local doc=$1/share/doc/testola version=$2 file line top gz page said text word
+    local doc=$1/share/doc/testola version=$2 file top gz page said text word
     local pages=("$1/share/man/man1/testola.1.gz" "$1/share/man/ru/man1/testola.1.gz")
     for file in "$doc/copyright" "$doc/changelog.gz" "${pages[@]}"; do
         present "$file" || return 0
     done
-    for line in "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" "Files: *" \
-        "License: Expat" " Permission is hereby granted, free of charge, to any person obtaining a copy"; do
-        has_line "$doc/copyright" "$line"
-    done
+    has_lines "$doc/copyright" "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" "Files: *" \
+        "License: Expat" " Permission is hereby granted, free of charge, to any person obtaining a copy"
     top=$(zcat "$doc/changelog.gz" | head -n 1)
     [ "$top" = "testola ($version) unstable; urgency=medium" ] || fault "the changelog starts with '$top', not $version"
     for gz in "$doc/changelog.gz" "${pages[@]}"; do
@@ -140,7 +135,7 @@ copyright_matches_licence() {
     local licence=$1/LICENSE copyright=$1/debian/copyright holder
     holder=$(sed -n 's/^Copyright (c) //p' "$licence")
     [ -n "$holder" ] || fault "LICENSE has no \"Copyright (c) ...\" line"
-    has_line "$copyright" "Copyright: $holder"
+    has_lines "$copyright" "Copyright: $holder"
     # In LICENSE the text follows the holder's line and an empty line; in debian/copyright the licence's paragraph.
     diff -u --label LICENSE --label debian/copyright <(sed '1,/^Copyright (c) /d' "$licence" | sed '1{/^$/d}') \
         <(sed -n '/^License: Expat$/,/^$/{/^License:/d; /^$/d; s/^ //; s/^\.$//; p}' "$copyright") ||
