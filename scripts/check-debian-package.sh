@@ -77,9 +77,8 @@ cmp "$deb" "$scratch/reprotest/control/$(basename "$deb")" || fail "two builds o
 echo "The first build and reprotest's builds give the same $(basename "$deb"), byte for byte."
 
 step "sbuild in a clean Debian 12 chroot"
-if ! schroot -l | grep -qx 'chroot:bookworm-amd64-sbuild'; then
+schroot -l | grep -qx 'chroot:bookworm-amd64-sbuild' ||
     logged "$scratch/chroot.log" sbuild-createchroot bookworm /srv/chroot/bookworm-amd64-sbuild
-fi
 mkdir "$scratch/sbuild"
 (cd "$scratch/sbuild" && logged "$scratch/sbuild.log" \
     sbuild --dist=bookworm --no-run-lintian --no-run-autopkgtest "$scratch/testola_$version.dsc")

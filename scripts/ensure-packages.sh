@@ -47,9 +47,7 @@ if [ -z "$update_mark" ] || [ ! -e "$update_mark" ]; then
         echo "apt-get update failed ($(apt_reason)); going on with the package lists apt has." >&2
     if [ -n "$update_mark" ]; then
         # The marks of commands that have ended, named by their process, go with this one's making.
-        for mark in "${update_mark%.*}".*; do
-            kill -0 "${mark##*.}" 2>/dev/null || rm -f "$mark"
-        done
+        for mark in "${update_mark%.*}".*; do kill -0 "${mark##*.}" 2>/dev/null || rm -f "$mark"; done
         touch "$update_mark"
     fi
 fi
