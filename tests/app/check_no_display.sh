@@ -5,6 +5,7 @@
 set -euo pipefail
 program=$1 scratch=$2 case=$3
 rm -rf "$scratch"
+# shellcheck disable=SC2174 # only the runtime folder, the deepest, must be private
 mkdir -p -m 700 "$scratch/runtime"
 cd "$scratch"
 ulimit -c unlimited
