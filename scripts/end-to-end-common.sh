@@ -17,9 +17,9 @@ start_in_session() { setsid "$@" & sessions+=("$!"); }
 
 # Ends every session started above (SIGTERM, then SIGKILL after five seconds) and fails when any process of
 # them is still there afterwards.
-left_in_sessions() { local session; for session in "${sessions[@]}"; do pgrep -s "$session" || true; done; }
+left_in_sessions() { for session in "${sessions[@]}"; do pgrep -s "$session" || true; done; }
 none_left() { [ -z "$(left_in_sessions)" ]; }
-signal_sessions() { local session; for session in "${sessions[@]}"; do pkill "-$1" -s "$session" || true; done; }
+signal_sessions() { for session in "${sessions[@]}"; do pkill "-$1" -s "$session" || true; done; }
 end_sessions() {
     local session left
     signal_sessions TERM

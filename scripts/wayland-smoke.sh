@@ -28,7 +28,9 @@ shoot() { run grim "$1"; }
 key() { run wtype -s 300 -k "$1" -s 300; }
 type_ahead() {
     local word keys=()
-    for word in "$@"; do case $word in Return | Escape) keys+=(-k "$word") ;; *) keys+=("$word") ;; esac; done
+    for word in "$@"; do
+        case $word in Return | Escape) keys+=(-k "$word") ;; *) keys+=("$word") ;; esac
+    done
     run wtype -s 300 "${keys[@]}" -s 300
 }
 
