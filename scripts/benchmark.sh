@@ -23,8 +23,7 @@ printf '\n== engine\n'
 build/bench/bench/testola_engine_benchmark --benchmark_min_time=0.2
 
 if command -v x86_64-w64-mingw32-g++ >/dev/null 2>&1 && command -v wine >/dev/null 2>&1; then
-    echo
-    echo "== Win32 (Wine)"
+    printf '\n== Win32 (Wine)\n'
     cmake --preset win64 >/dev/null
     cmake --build --preset win64 --target testola_win32_startup_probe testola_win32_bare_window >/dev/null
     (unset DISPLAY && scripts/with-wine.sh scripts/win32-startup.sh build/win64 "$runs")

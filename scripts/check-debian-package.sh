@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Debian package as its maintainer checks it, made from a clean clone of the committed HEAD:
 # dpkg-buildpackage (source and binary), lintian on the .changes, blhc on the build log, the .deb's files, fields,
-# hardening and start-up (the scripts of tests/packaging/), autopkgtest on this machine, reprotest (a second build,
+# hardening and start-up (tests/packaging/checks.sh), autopkgtest on this machine, reprotest (a second build,
 # varied, must give the same .deb, and so must the first build), and a build in a clean Debian 12 chroot by sbuild.
 # Installs the package on this machine for autopkgtest (and removes it again unless it was installed before), and
 # makes the sbuild chroot once, with debootstrap.
@@ -11,20 +11,17 @@ cd "$(dirname "$0")/.."
 scratch=$1
 source scripts/packages.sh
 scripts/ensure-packages.sh "${test_packages[@]}" "${debian_packages[@]}"
-tests=$PWD/tests/packaging
+checks=$PWD/tests/packaging/checks.sh
 version=$(dpkg-parsechangelog -S Version)
 architecture=$(dpkg --print-architecture)
 deb=$scratch/testola_${version}_$architecture.deb
 changes=$scratch/testola_${version}_$architecture.changes
 
-started=$SECONDS
-step() { printf -- '-- %s (at %d s)\n' "$*" $((SECONDS - started)); }
-# Runs a command with its output in a log, shown only when it fails.
-logged() {
-    local log=$1
-    shift
-    "$@" >"$log" 2>&1 || { tail -n 60 "$log"; echo "FAILED: $* (the whole log: $log)" >&2; exit 1; }
-}
+SECONDS=0
+step() { printf -- '-- %s (at %d s)\n' "$*" "$SECONDS"; }
+fail() { echo "FAILED: $*" >&2; exit 1; }
+# Runs a command with its output in a log (the first argument), shown only when it fails.
+logged() { "${@:2}" >"$1" 2>&1 || { tail -n 60 "$1"; fail "${*:2} (the whole log: $1)"; }; }
 
 rm -rf "$scratch"
 mkdir -p "$scratch"
@@ -34,17 +31,17 @@ git clone -q . "$scratch/testola"
 ls "$scratch"/*.changes "$scratch"/*.dsc "$scratch"/*.deb
 
 step "lintian --pedantic -I -E on the .changes"
-"$tests/check_lintian.sh" "$changes"
+"$checks" lintian_clean "$changes"
 step "blhc --all on the build log"
 blhc --all "$scratch/build.log"
 
 step "the .deb: files, fields, hardening, and the program started from it"
 app_id=$(dpkg-deb -c "$deb" | sed -n 's|.*/usr/share/applications/\(.*\)\.desktop$|\1|p')
-"$tests/check_deb.sh" "$deb" "$scratch/contents" "$app_id" "$version"
-"$tests/check_hardening.sh" "$scratch/contents/usr/bin/testola" \
+"$checks" deb "$deb" "$scratch/contents" "$app_id" "$version"
+"$checks" hardening "$scratch/contents/usr/bin/testola" \
     "$scratch/testola/obj-$(dpkg-architecture -qDEB_HOST_GNU_TYPE)/compile_commands.json" "$scratch/testola" yes
-"$tests/check_deb_runs.sh" offscreen "$deb"
-"$tests/check_deb_runs.sh" x11 "$deb"
+"$checks" deb_runs offscreen "$deb"
+"$checks" deb_runs x11 "$deb"
 
 step "autopkgtest on this machine (null)"
 installed_before=$(dpkg-query -W -f='${Status}' testola 2>/dev/null | grep -c 'install ok installed' || true)
@@ -66,8 +63,7 @@ if { [ "$status" -eq 16 ] || [ "$status" -eq 20 ]; } && [ -s "$scratch/autopkgte
     grep -E 'ERROR' "$scratch/autopkgtest.log" | tail -n 3
 elif [ "$status" -ne 0 ]; then
     tail -n 60 "$scratch/autopkgtest.log"
-    echo "FAILED: autopkgtest, status $status (the whole log: $scratch/autopkgtest.log)" >&2
-    exit 1
+    fail "autopkgtest, status $status (the whole log: $scratch/autopkgtest.log)"
 fi
 [ "$installed_before" -eq 1 ] || dpkg --purge testola >/dev/null
 
@@ -77,13 +73,12 @@ step "reprotest: a control build and a varied one"
 (cd "$scratch/testola" && DEB_BUILD_OPTIONS=nocheck logged "$scratch/reprotest.log" \
     reprotest --vary=-user_group --store-dir="$scratch/reprotest" . -- null)
 grep -A1 -F 'Reproduction successful' "$scratch/reprotest.log"
-cmp "$deb" "$scratch/reprotest/control/$(basename "$deb")" || { echo "FAILED: two builds of the .deb differ" >&2; exit 1; }
+cmp "$deb" "$scratch/reprotest/control/$(basename "$deb")" || fail "two builds of the .deb differ"
 echo "The first build and reprotest's builds give the same $(basename "$deb"), byte for byte."
 
 step "sbuild in a clean Debian 12 chroot"
-if ! schroot -l | grep -qx 'chroot:bookworm-amd64-sbuild'; then
+schroot -l | grep -qx 'chroot:bookworm-amd64-sbuild' ||
     logged "$scratch/chroot.log" sbuild-createchroot bookworm /srv/chroot/bookworm-amd64-sbuild
-fi
 mkdir "$scratch/sbuild"
 (cd "$scratch/sbuild" && logged "$scratch/sbuild.log" \
     sbuild --dist=bookworm --no-run-lintian --no-run-autopkgtest "$scratch/testola_$version.dsc")

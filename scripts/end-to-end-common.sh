@@ -1,57 +1,43 @@
 # The harness of every check that drives the program on a desktop: a virtual X screen (Xvfb) with or without
 # openbox, a headless sway (mutter is scripts/gnome-keys.sh's own), the program's window and end, each waited for
-# with a deadline, and the layout's points. Sourced, not run. Sourcing it makes a scratch folder, the runtime folder too; when the script exits,
-# everything started here is ended and that is checked, and a failed run first shows the end of each log.
+# with a deadline, and the layout's points. Sourced, not run. Sourcing it makes a scratch folder, the runtime
+# folder too; when the script exits, everything started here is ended and that is checked, and a failed run first
+# shows the end of each log.
 # shellcheck shell=bash
 
 scratch=$(mktemp -d)
 mkdir "$scratch/shots"
 export XDG_RUNTIME_DIR=$scratch
-fail() {
-    echo "FAILED: $*" >&2
-    exit 1
-}
+fail() { echo "FAILED: $*" >&2; exit 1; }
 
 # Each process started in the background runs in a session of its own (setsid), so that everything it starts,
 # whatever user it runs as, can be ended with it: a signal to runuser alone does not reach the compositor.
 sessions=()
-start_in_session() {
-    setsid "$@" &
-    sessions+=("$!")
-}
+start_in_session() { setsid "$@" & sessions+=("$!"); }
 
 # Ends every session started above (SIGTERM, then SIGKILL after five seconds) and fails when any process of
 # them is still there afterwards.
 left_in_sessions() { for session in "${sessions[@]}"; do pgrep -s "$session" || true; done; }
 none_left() { [ -z "$(left_in_sessions)" ]; }
+signal_sessions() { for session in "${sessions[@]}"; do pkill "-$1" -s "$session" || true; done; }
 end_sessions() {
-    local session left=
-    for session in "${sessions[@]}"; do
-        kill -TERM -- "-$session" 2>/dev/null || true
-    done
-    within 5 none_left || true
-    for session in "${sessions[@]}"; do
-        kill -KILL -- "-$session" 2>/dev/null || true
-        wait "$session" 2>/dev/null || true
-    done
+    local session left
+    signal_sessions TERM
+    within 5 none_left || signal_sessions KILL
+    for session in "${sessions[@]}"; do wait "$session" 2>/dev/null || true; done
     left=$(left_in_sessions)
-    if [ -n "$left" ]; then
-        echo "FAILED: processes this run started are still running:" >&2
-        ps -o pid,user,args -p "$(paste -sd, <<<"$left")" >&2 || true
-        return 1
-    fi
+    [ -z "$left" ] && return
+    echo "FAILED: processes this run started are still running:" >&2
+    ps -o pid,user,args -p "$(paste -sd, <<<"$left")" >&2 || true
+    return 1
 }
 
 # What a script must stop itself before the sessions end (the Wine server, which leaves its session).
 before_end() { :; }
 # shellcheck disable=SC2317 # called by the trap below
 finish() {
-    local status=$? log
-    if [ "$status" -ne 0 ]; then
-        for log in "$scratch"/*.log; do
-            if [ -s "$log" ]; then echo "-- the end of $(basename "$log"):" && tail -n 20 "$log"; fi >&2
-        done
-    fi
+    local status=$?
+    [ "$status" -eq 0 ] || find "$scratch" -maxdepth 1 -name '*.log' -size +0 -exec tail -v -n 20 {} + >&2
     before_end
     end_sessions || status=1
     rm -rf "$scratch"
@@ -62,8 +48,7 @@ trap finish EXIT
 # Runs a command every tenth of a second until it succeeds, for up to SECONDS; returns 1 when it never did.
 within() {
     local end=$((SECONDS + $1))
-    shift
-    until "$@"; do
+    until "${@:2}"; do
         [ "$SECONDS" -lt "$end" ] || return 1
         sleep 0.1
     done
@@ -105,26 +90,30 @@ start_program() {
     xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT - 8))
 }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$window")"; }
-key() {
-    xdotool key --delay 50 "$@"
+key() { xdotool key --delay 50 "$@" && sleep 0.3; }
+# Keys (Return, Escape) and texts one right after the other, with no pause between them.
+type_ahead() {
+    local word
+    for word in "$@"; do
+        case $word in
+        Return | Escape) xdotool key --delay 0 "$word" ;;
+        *) xdotool type --delay 0 "$word" ;;
+        esac
+    done
     sleep 0.3
 }
 
 # Waits up to ten seconds for the program ($program_pid) to end by itself, and fails unless it ends with status 0.
 program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 ends_with_success() {
-    local status=0
     within 10 program_ended || fail "Escape did not end the program"
-    wait "$program_pid" || status=$?
-    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+    wait "$program_pid" || fail "the program ended with status $?"
 }
 
 # The window's size and the points in it, in pixels at 96 dots per inch, as the build wrote them from the layout
 # table beside the program's folder (build/PRESET/layout.sh for build/PRESET/app/testola).
-read_layout() {
-    # shellcheck source=/dev/null
-    source "$(dirname "$1")/../layout.sh"
-}
+# shellcheck source=/dev/null
+read_layout() { source "$(dirname "$1")/../layout.sh"; }
 # A length of the layout at the scale the desktop's font gave the window, rounded.
 scaled() { echo $((($1 * HEIGHT + window_height / 2) / window_height)); }
 # The band between the rows of buttons that holds the matrix, one pixel in from each, as ImageMagick crops it.
@@ -133,16 +122,15 @@ matrix_band() {
     echo "${WIDTH}x$((bottom - top))+$X+$((Y + top))"
 }
 
-# The screen saved to a file; the Wayland check saves it with grim instead.
+# The screen saved to a file. The Wayland check saves it with grim instead, and types its keys with wtype.
 shoot() { import -window root "$1"; }
 # The numbers a picture shows in a box of it: a line of text for each line of numbers, one blank between them.
 # Tesseract reads the digits but not the narrow blanks, so they are found from where it saw each digit: a gap
 # wider than half a digit between two digits of a line.
 numbers_in() {
-    local shot=$1 box=$2
-    convert "$shot" -crop "$box" +repage -colorspace Gray -resize 400% "$shot.crop.png"
+    convert "$1" -crop "$2" +repage -colorspace Gray -resize 400% "$1.crop.png"
     # Each line of a box file: the digit, then its left, bottom, right and top edges, counted from the bottom.
-    tesseract "$shot.crop.png" - --psm 6 -c tessedit_char_whitelist=0123456789 makebox 2>/dev/null |
+    tesseract "$1.crop.png" - --psm 6 -c tessedit_char_whitelist=0123456789 makebox 2>/dev/null |
         sort -k5,5nr | awk '
             { height = $5 - $3; if (NR == 1 || top - $5 > height / 2) { row++; top = $5 } print row, $2, $4, $1 }' |
         sort -k1,1n -k2,2n | awk '
@@ -176,17 +164,24 @@ answer_to() {
         awk '{ printf "%g\n", ($1 + $2) / 2 }'
 }
 
+# Example NUMBER taken as a quick typist takes it: Return for it and, once it shows, Return on the answer button,
+# the right answer and Return, typed ahead of the answer box.
+answer_ahead() {
+    local example answer
+    key Return
+    example=$(example_on_window "$1")
+    answer=$(answer_to "$example")
+    echo "typing ahead: Return $answer Return"
+    type_ahead Return "$answer" Return
+}
+
 # A headless sway of its own, with no seat and no GPU: it draws into memory and takes its only keyboard from
 # wtype. It runs as an unprivileged user, nobody when this runs as root, and so does every command given to run
 # or run_in_session: in a clean environment that names the compositor once it runs.
-as_user=()
-wayland_display=
-sway_socket=
+as_user=() wayland_display='' sway_socket=''
 as_the_user() {
-    local compositor=()
-    [ -n "$sway_socket" ] && compositor=(WAYLAND_DISPLAY="$wayland_display" SWAYSOCK="$sway_socket")
     command=("${as_user[@]}" env -i HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" PATH=/usr/bin:/bin
-        "${compositor[@]}" "$@")
+        ${sway_socket:+"WAYLAND_DISPLAY=$wayland_display" "SWAYSOCK=$sway_socket"} "$@")
 }
 run() { as_the_user "$@" && "${command[@]}"; }
 run_in_session() { as_the_user "$@" && start_in_session "${command[@]}"; }
@@ -197,8 +192,7 @@ sway_ready() {
 }
 start_sway() {
     chmod 755 "$scratch"
-    mkdir -m 700 "$scratch/runtime"
-    mkdir "$scratch/home"
+    mkdir -m 700 "$scratch/runtime" "$scratch/home"
     if [ "$(id -u)" -eq 0 ]; then
         chown nobody "$scratch/runtime" "$scratch/home" "$scratch/shots"
         as_user=(runuser -u nobody --)

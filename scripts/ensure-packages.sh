@@ -25,15 +25,13 @@ mapfile -t missing < <(missing_of "$@")
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "Installing missing packages: ${missing[*]}"
-if [ "$(id -u)" -eq 0 ]; then
-    apt_get=(apt-get)
-elif command -v sudo >/dev/null 2>&1; then
-    apt_get=(sudo apt-get)
-else
-    echo "These Debian packages are needed but missing: ${missing[*]}" >&2
-    echo "Install them as root (apt-get install ${missing[*]}) and run this command again." >&2
+apt_get=(apt-get)
+if [ "$(id -u)" -ne 0 ] && ! command -v sudo >/dev/null 2>&1; then
+    echo "These Debian packages are needed but missing: ${missing[*]}. Install them as root" \
+        "(apt-get install ${missing[*]}) and run this command again." >&2
     exit 1
 fi
+[ "$(id -u)" -eq 0 ] || apt_get=(sudo apt-get)
 export DEBIAN_FRONTEND=noninteractive
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
@@ -45,14 +43,11 @@ apt_reason() {
 
 update_mark=${TESTOLA_APT_UPDATE_MARK:-}
 if [ -z "$update_mark" ] || [ ! -e "$update_mark" ]; then
-    if ! "${apt_get[@]}" update -q >"$log" 2>&1; then
+    "${apt_get[@]}" update -q >"$log" 2>&1 ||
         echo "apt-get update failed ($(apt_reason)); going on with the package lists apt has." >&2
-    fi
     if [ -n "$update_mark" ]; then
         # The marks of commands that have ended, named by their process, go with this one's making.
-        for mark in "${update_mark%.*}".*; do
-            kill -0 "${mark##*.}" 2>/dev/null || rm -f "$mark"
-        done
+        for mark in "${update_mark%.*}".*; do kill -0 "${mark##*.}" 2>/dev/null || rm -f "$mark"; done
         touch "$update_mark"
     fi
 fi

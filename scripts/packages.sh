@@ -9,11 +9,10 @@ export TESTOLA_APT_UPDATE_MARK=${TESTOLA_APT_UPDATE_MARK:-${TMPDIR:-/tmp}/testol
 toolchain_packages=(ninja-build g++)
 # The program loads Qt's own Russian translation (qtbase_ru.qm) from qt6-translations-l10n.
 build_packages=("${toolchain_packages[@]}" cmake qt6-base-dev fonts-dejavu-core qt6-translations-l10n libgl-dev)
-# Qt's window-system event queue, where keys typed ahead of a box are handed to it (runtime/qt/key_handover.h).
-build_packages+=(qt6-base-private-dev)
+# Qt's window-system event queue, where keys typed ahead of a box are handed to it (runtime/qt/key_handover.h);
 # Wayland's client library and XKB, found with pkg-config, for keys sent to a box already closed
 # (runtime/qt/wayland_lost_keys.h).
-build_packages+=(libwayland-dev libxkbcommon-dev pkgconf)
+build_packages+=(qt6-base-private-dev libwayland-dev libxkbcommon-dev pkgconf)
 unit_test_packages=(libgtest-dev libgmock-dev locales)
 test_packages=("${build_packages[@]}" "${unit_test_packages[@]}")
 # The install tests: the desktop validators, a virtual X screen, man to render the manual pages and binutils'
@@ -23,10 +22,9 @@ test_packages+=(desktop-file-utils appstream xvfb x11-utils man-db groff-base bi
 # headless sway, Qt's Wayland plugin, a typist, a screenshot tool and OCR to read the screen back.
 check_packages=(clang-format clang libclang-rt-14-dev valgrind libbenchmark-dev)
 check_packages+=(sway qt6-wayland wtype grim jq imagemagick tesseract-ocr)
-# The same run on X11: XTest keys from xdotool, the screen read with ImageMagick's import.
-check_packages+=(xvfb xdotool)
-# The X11 desktop check: openbox to move the window, qt6ct for a dark palette, xdotool to drive it.
-check_packages+=(openbox qt6ct xdotool)
+# The same run on X11: XTest keys from xdotool, the screen read with ImageMagick's import; and the X11 desktop
+# check: openbox to move the window, qt6ct for a dark palette, xdotool to drive it.
+check_packages+=(xvfb xdotool openbox qt6ct)
 # The GNOME key check (scripts/gnome-keys.sh): GNOME's own compositor headless, with the PipeWire session it
 # expects beside it (and GStreamer's PipeWire plugin for its screen cast), and D-Bus for Python to type through
 # its remote desktop.

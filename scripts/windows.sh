@@ -28,12 +28,9 @@ if command -v dpkg >/dev/null 2>&1; then
         # A new architecture has package lists of its own to fetch, even where this command has updated already.
         rm -f "$TESTOLA_APT_UPDATE_MARK"
     fi
-    apt_status=0
-    apt_output=$(scripts/ensure-packages.sh "$wine32_package" 2>&1) || apt_status=$?
-    [ -z "$apt_output" ] || echo "$apt_output"
-    if [ "$apt_status" -ne 0 ]; then
-        wine32_missing=$(sed -n 's/^FAILED: //p' <<<"$apt_output")
-        wine32_missing=${wine32_missing:-$apt_output}
+    # What apt says is shown as it comes; when it fails, its FAILED line, or all it said, is the reason.
+    if ! apt_output=$(scripts/ensure-packages.sh "$wine32_package" 2>&1 | tee /dev/stderr); then
+        wine32_missing=$(sed -n 's/^FAILED: //p' <<<"$apt_output" | grep . || echo "$apt_output")
         # Leave apt as it was found: an architecture added for nothing would only make every later update fetch
         # its broken index.
         if [ -n "$added_i386" ] && [ -z "$(dpkg-query -W -f='${Architecture}\n' 2>/dev/null | grep -x i386)" ]; then
@@ -71,10 +68,7 @@ for preset in win32 win64; do
     rm -f "$again"/testola-*.zip
     cmake --build "$again" --target testola_zip
     for zip in build/"$preset"/testola-*.zip; do
-        if ! cmp "$zip" "$again/$(basename "$zip")"; then
-            echo "FAILED: $zip differs when built again from the same commit" >&2
-            exit 1
-        fi
+        cmp "$zip" "$again/$(basename "$zip")" || { echo "FAILED: $zip differs when built again" >&2; exit 1; }
         echo "$zip: the same, byte for byte, from a second build ($(sha256sum "$zip" | cut -c1-16))"
     done
     TESTOLA_WINE_RUNS_32BIT=$([ -n "$wine32_missing" ] && echo 0 || echo 1) \

@@ -5,8 +5,8 @@
 set -euo pipefail
 program=$1 scratch=$2 case=$3
 rm -rf "$scratch"
-mkdir -p "$scratch/runtime"
-chmod 700 "$scratch/runtime"
+# shellcheck disable=SC2174 # only the runtime folder, the deepest, must be private
+mkdir -p -m 700 "$scratch/runtime"
 cd "$scratch"
 ulimit -c unlimited
 environment=(env -i PATH=/usr/bin:/bin HOME="$scratch" XDG_RUNTIME_DIR="$scratch/runtime")
@@ -16,15 +16,12 @@ nowhere) environment+=(DISPLAY=:77777) ;;            # a display no server answe
 wayland) environment+=(QT_QPA_PLATFORM=wayland) ;; # Wayland asked for, and no compositor
 esac
 
-status=0
-"${environment[@]}" "$program" >"$scratch/out" 2>"$scratch/err" || status=$?
+status=0 failed=0
+"${environment[@]}" "$program" >out 2>err || status=$?
+fault() { echo "$*" >&2; failed=1; }
+[ "$status" -eq 1 ] || fault "the status is $status, not 1"
 expected="Testola: нет дисплея для окна программы (проверьте DISPLAY и WAYLAND_DISPLAY) / no display to show the window on (check DISPLAY and WAYLAND_DISPLAY)"
-failed=0
-[ "$status" -eq 1 ] || { echo "the status is $status, not 1" >&2; failed=1; }
-[ "$(cat "$scratch/err")" = "$expected" ] || { echo "standard error is not the one line expected:" >&2; cat "$scratch/err" >&2; failed=1; }
-[ ! -s "$scratch/out" ] || { echo "standard output is not empty" >&2; failed=1; }
-if ls "$scratch"/core* >/dev/null 2>&1; then
-    echo "a core file was left" >&2
-    failed=1
-fi
+[ "$(cat err)" = "$expected" ] || fault "standard error is not the one line expected: $(cat err)"
+[ ! -s out ] || fault "standard output is not empty"
+! ls core* >/dev/null 2>&1 || fault "a core file was left"
 exit $failed

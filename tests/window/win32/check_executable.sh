@@ -7,12 +7,8 @@ set -euo pipefail
 objdump=$1 exe=$2 processor=$3
 headers=$("$objdump" -p "$exe")
 status=0
-expect() {
-    if ! grep -qE "$1" <<<"$headers"; then
-        echo "FAILED: $exe: $2" >&2
-        status=1
-    fi
-}
+fault() { echo "FAILED: $exe: $*" >&2; status=1; }
+expect() { grep -qE "$1" <<<"$headers" || fault "$2"; }
 
 case $processor in
 i686) expect 'file format pei-i386' "not a 32-bit PE" ;;
@@ -20,7 +16,7 @@ x86_64)
     expect 'file format pei-x86-64' "not a 64-bit PE"
     expect '^[[:space:]]+HIGH_ENTROPY_VA' "no high-entropy ASLR"
     ;;
-*) expect '^$' "unknown processor $processor" ;;
+*) fault "unknown processor $processor" ;;
 esac
 expect '^Subsystem[[:space:]]+00000002' "not a Windows GUI program"
 expect '^[[:space:]]+DYNAMIC_BASE' "no ASLR (DYNAMIC_BASE)"
@@ -31,11 +27,8 @@ expect '^Time/Date[[:space:]]+Thu Jan  1 00:00:00 1970' "a link time in the head
 system_dlls='^(ADVAPI32|COMCTL32|GDI32|KERNEL32|msvcrt|ole32|OLEACC|OLEAUT32|USER32|UxTheme|VERSION)\.(dll|DLL)$'
 imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
 echo "Imports: $(tr '\n' ' ' <<<"$imports")"
-while read -r dll; do
-    if ! grep -qE "$system_dlls" <<<"$dll"; then
-        echo "FAILED: $exe needs $dll, which Windows does not have" >&2
-        status=1
-    fi
-done <<<"$imports"
+if foreign=$(grep -vE "$system_dlls" <<<"$imports"); then
+    fault "needs $(paste -sd' ' <<<"$foreign"), which Windows does not have"
+fi
 [ "$status" -eq 0 ] && echo "$exe: PE for $processor, GUI, ASLR and DEP, no time stamp, system DLLs only"
 exit "$status"

@@ -18,40 +18,35 @@ mapfile -t answers < <(wine "$answers_exe" | tr -d '\r')
 echo "The first exam's answers: ${answers[*]}"
 
 start_program wine "$exe"
-[ "${WIDTH}x$HEIGHT" = "${window_width}x$window_height" ] ||
-    fail "the window is ${WIDTH}x$HEIGHT, not ${window_width}x$window_height"
+[ "${WIDTH}x$HEIGHT" = "${window_width}x$window_height" ] || fail "the window is ${WIDTH}x$HEIGHT"
+# Return on a box with this title closes it, and the window has the keyboard again after WHAT.
+closes() {
+    xdotool key Return
+    within 10 no_window_named "$1" || fail "the box \"$1\" stayed open"
+    within 10 active || fail "the window did not get the keyboard back after $2"
+}
 xdotool windowactivate --sync "$window"
+xdotool mousemove --window "$window" "$exam_button_x" "$exam_button_y" click 1 # the exam button: example 1
 for example in $(seq 8); do
-    if [ "$example" -eq 1 ]; then
-        xdotool mousemove --window "$window" "$exam_button_x" "$exam_button_y" click 1 # the exam button
-    else
-        xdotool key Return # the exam button, which has the focus after an answer
-    fi
     sleep 0.3
     xdotool key Return # the answer button, which takes the focus with the example
     window_named "Ввод ответа" >/dev/null || fail "no answer box for example $example"
     # The default 0 is selected, so the typed answer replaces it.
     xdotool type --delay 20 "${answers[example - 1]}"
+    closes "Ввод ответа" "example $example"
+    # The exam button, which has the focus after an answer; after the eighth, the result button.
     xdotool key Return
-    within 10 no_window_named "Ввод ответа" || fail "the answer box stayed open"
-    within 10 active || fail "the window did not get the keyboard back after example $example"
 done
-
-xdotool key Return # the result button, which has the focus after the eighth answer
 window_named "Тестирование успешно пройдено" >/dev/null || fail "no verdict box for 16 points"
-xdotool key Return
-within 10 no_window_named "Тестирование успешно пройдено" || fail "the verdict box stayed open"
-within 10 active || fail "the window did not get the keyboard back after the verdict"
+closes "Тестирование успешно пройдено" "the verdict"
 echo "A whole exam by keyboard: 16 points"
 
-xdotool windowactivate --sync "$window"
-xdotool mousemove --window "$window" "$minimise_x" "$minimise_y" click 1 # "_"
+xdotool windowactivate --sync "$window" mousemove --window "$window" "$minimise_x" "$minimise_y" click 1 # "_"
 within 10 in_state Iconic || fail "_ did not minimise the window"
 echo "_ minimises the window"
 xdotool windowactivate "$window"
 within 10 in_state Normal || fail "the window was not restored"
 sleep 0.5
-xdotool windowactivate --sync "$window"
-xdotool key Escape
+xdotool windowactivate --sync "$window" key Escape
 ends_with_success
 echo "Escape ends the program with status 0"

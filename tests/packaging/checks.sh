@@ -1,0 +1,241 @@
+#!/usr/bin/env bash
+# The install and package checks, one function each: the program installed into a scratch prefix, its desktop
+# files and documents checked with the desktop's own validators, and the .deb that debian/ makes. Each check
+# reports every fault it finds and then fails.
+# Usage: checks.sh CHECK ARGUMENT...   (CHECK: one of the functions below, named as the test is)
+# shellcheck disable=SC2317,SC2119 # the checks are called by name, below
+# shellcheck source-path=SCRIPTDIR
+set -euo pipefail
+here=$(dirname "$0")
+
+status=0
+fault() { echo "FAILED: $*" >&2; status=1; }
+# Whether a file is there: a check goes no further without it.
+present() { [ -f "$1" ] || { fault "missing $1"; return 1; }; }
+# Whether a file holds each of these lines whole, or each of these texts within a line.
+has_lines() { local l; for l in "${@:2}"; do grep -qxF -- "$l" "$1" || fault "$1 lacks the line: $l"; done; }
+has_texts() { local t; for t in "${@:2}"; do grep -qF -- "$t" "$1" || fault "$1 lacks: $t"; done; }
+
+# Installs the build into a fresh prefix, as `cmake --install` would for a user: fresh, so that no file left from
+# an earlier run can stand in for a missing one.
+# Usage: stage BUILD_DIR PREFIX
+stage() {
+    rm -rf "$2"
+    cmake --install "$1" --prefix "$2"
+    [ -x "$2/bin/testola" ] || fault "bin/testola was not installed"
+}
+
+# Validates the installed desktop entry and checks the keys the menu shows and launches by.
+# Usage: desktop_entry PREFIX APP_ID NAME
+desktop_entry() {
+    local entry=$1/share/applications/$2.desktop report
+    present "$entry" || return 0
+    # desktop-file-validate exits 0 on warnings and hints, so any output at all counts as a failure.
+    report=$(desktop-file-validate "$entry" 2>&1) || report+=" (exit status $?)"
+    [ -z "$report" ] || fault "desktop-file-validate: $report"
+    has_lines "$entry" Type=Application "Name=$3" Exec=testola "Icon=$2" "Categories=Education;" Terminal=false
+    # The program speaks Russian, so its menu comment does too: Cyrillic letters are these two bytes in UTF-8.
+    # A generic name and search keywords (a list ending in ';') too, in English and in Russian.
+    local cyrillic=$'[\xd0-\xd3][\x80-\xbf]' key pattern
+    while read -r key pattern; do
+        LC_ALL=C grep -qE "^$key=$pattern" "$entry" || fault "$entry has no $key line matching $pattern"
+    done <<<"Comment .*$cyrillic
+GenericName [A-Za-z ]+\$
+GenericName\[ru\] ($cyrillic| )+\$
+Keywords ([a-z]+;)+\$
+Keywords\[ru\] (($cyrillic)+;)+\$"
+}
+
+# Validates the installed AppStream metadata and checks that it names this program and release.
+# Usage: metainfo PREFIX APP_ID VERSION
+metainfo() {
+    local file=$1/share/metainfo/$2.metainfo.xml report
+    present "$file" || return 0
+    report=$(appstreamcli validate --no-net --pedantic --no-color "$file" 2>&1) || fault "appstreamcli: status $?"
+    echo "$report"
+    # Errors fail the exit code; warnings and infos do not, so they are failed here. The one pedantic note allowed
+    # is the upper-case letter in the id: the id is the program's reverse-DNS app id, used by the desktop entry,
+    # the icon and the window alike, and upper case is the common convention there.
+    ! grep -E '^[EWIP]: ' <<<"$report" | grep -v ' cid-contains-uppercase-letter ' || fault "unexpected findings above"
+    has_texts "$file" "<id>$2</id>" "<launchable type=\"desktop-id\">$2.desktop</launchable>" \
+        "<release version=\"$3\"" '<content_rating type="oars-1.1"' '<control>keyboard</control>' \
+        '<control>pointing</control>' '<display_length side="shortest" compare="ge">'
+}
+
+# Checks that the icon theme holds the program's icon at every size, each a PNG of exactly that many pixels.
+# Usage: icons SHARE_DIR APP_ID
+icons() {
+    local size icon width height
+    for size in 16 32 64 128; do
+        icon=$1/icons/hicolor/${size}x${size}/apps/$2.png
+        present "$icon" || continue
+        # A PNG starts with its signature and then the IHDR chunk: width and height, four big-endian bytes each.
+        [ "$(od -An -tx1 -N16 "$icon" | tr -d ' \n')" = 89504e470d0a1a0a0000000d49484452 ] ||
+            { fault "$icon is not a PNG"; continue; }
+        read -r width height < <(od -An -j16 -N8 --endian=big -tu4 "$icon")
+        [ "${width}x$height" = "${size}x$size" ] || fault "$icon is ${width}x$height, not ${size}x$size"
+    done
+}
+
+# Checks the documents installed beside the program: the machine-readable copyright file with the licence text,
+# the changelog whose top entry is this version, and the manual pages, which man must render without a warning.
+# The compressed ones must be exactly what gzip -9n makes: compressed the most, with no file name or time.
+# Usage: documents PREFIX VERSION
+documents() {
+    local doc=$1/share/doc/testola version=$2 file top gz page said text word
+    local pages=("$1/share/man/man1/testola.1.gz" "$1/share/man/ru/man1/testola.1.gz")
+    for file in "$doc/copyright" "$doc/changelog.gz" "${pages[@]}"; do
+        present "$file" || return 0
+    done
+    has_lines "$doc/copyright" "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" "Files: *" \
+        "License: Expat" " Permission is hereby granted, free of charge, to any person obtaining a copy"
+    top=$(zcat "$doc/changelog.gz" | head -n 1)
+    [ "$top" = "testola ($version) unstable; urgency=medium" ] || fault "the changelog starts with '$top', not $version"
+    for gz in "$doc/changelog.gz" "${pages[@]}"; do
+        zcat "$gz" | gzip -9n | cmp -s - "$gz" || fault "$gz is not as gzip -9n makes it"
+    done
+    for page in "${pages[@]}"; do
+        # As lintian renders a page to look for problems.
+        said=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+        [ -z "$said" ] || fault "man warns about $page: $said"
+        text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" 2>/dev/null)
+        for word in Enter Escape Tab 4.5 4,5 "Testola $version"; do
+            grep -qF -- "$word" <<<"$text" || fault "$page does not mention $word"
+        done
+    done
+}
+
+# Checks that the program is hardened as Debian's build flags make it. A position-independent executable, full
+# RELRO (relocations read-only and all bound at start) and the stack protector are read off the binary.
+# _FORTIFY_SOURCE shows in a binary only where some buffer's size is known when compiling, so it is read off the
+# build's compile commands instead: every source of the program must have it, unless FORTIFY is "no" (a Debug
+# build, which goes without, since fortifying needs optimisation).
+# Usage: hardening PROGRAM COMPILE_COMMANDS_JSON SOURCE_DIR yes|no
+hardening() {
+    local program=$1 own header segments dynamic symbols
+    # Read whole before grepping: grep -q stops early, and readelf's broken pipe would then fail the pipeline.
+    header=$(readelf -hW "$program") segments=$(readelf -lW "$program") dynamic=$(readelf -dW "$program")
+    symbols=$(readelf --dyn-syms -W "$program")
+    grep -qE 'Type: +DYN ' <<<"$header" || fault "$program is not position-independent (its ELF type is not DYN)"
+    grep -qE '\(FLAGS_1\).* PIE' <<<"$dynamic" || fault "$program is not marked PIE"
+    grep -q ' GNU_RELRO ' <<<"$segments" || fault "$program has no RELRO segment"
+    grep -qE '\(FLAGS\).* BIND_NOW|\(FLAGS_1\).* NOW' <<<"$dynamic" || fault "$program is not bound at start (BIND_NOW)"
+    grep -q ' __stack_chk_fail@' <<<"$symbols" || fault "$program has no stack protector"
+    [ "$4" = yes ] || return 0
+    own=$(grep -E "\"command\": .* -c $3/(app|window|engine|runtime)/" "$2") || fault "$2 compiles none of our sources"
+    ! grep -v -- ' -D_FORTIFY_SOURCE=[1-9]' <<<"$own" | sed 's/.* -c //; s/",$//' | grep . ||
+        fault "the sources above were compiled without _FORTIFY_SOURCE"
+}
+
+# Checks that debian/copyright says what LICENSE says: the same holder and, unindented, the same licence text.
+# LICENSE is the licence as people read it; debian/copyright repeats it in Debian's machine-readable form, which
+# indents the text by a space and marks an empty line with a period.
+# Usage: copyright_matches_licence SOURCE_DIR
+copyright_matches_licence() {
+    local licence=$1/LICENSE copyright=$1/debian/copyright holder
+    holder=$(sed -n 's/^Copyright (c) //p' "$licence")
+    [ -n "$holder" ] || fault "LICENSE has no \"Copyright (c) ...\" line"
+    has_lines "$copyright" "Copyright: $holder"
+    # In LICENSE the text follows the holder's line and an empty line; in debian/copyright the licence's paragraph.
+    diff -u --label LICENSE --label debian/copyright <(sed '1,/^Copyright (c) /d' "$licence" | sed '1{/^$/d}') \
+        <(sed -n '/^License: Expat$/,/^$/{/^License:/d; /^$/d; s/^ //; s/^\.$//; p}' "$copyright") ||
+        fault "the licence text in debian/copyright differs from LICENSE's"
+}
+
+# Configures the tree, tests included, with dpkg hidden from the PATH, as on a system that is not Debian: the
+# configuring must succeed, with the install tests in place (only building the .deb, in debian/, needs dpkg).
+# Usage: configure_without_dpkg SOURCE_DIR SCRATCH_DIR CMAKE CTEST CXX_COMPILER
+configure_without_dpkg() {
+    local scratch=$2 folders listed test
+    rm -rf "$scratch"
+    mkdir -p "$scratch/bin"
+    # A PATH of one folder with links to every program of the real one, except dpkg and its tools. ln leaves a
+    # name already linked alone (and says so, hence the silence), so the first folder on the PATH wins, as it would.
+    IFS=: read -ra folders <<<"$PATH"
+    find "${folders[@]}" -mindepth 1 -maxdepth 1 -exec ln -s -t "$scratch/bin" {} + 2>/dev/null || true
+    rm -f "$scratch"/bin/dpkg*
+    export PATH=$scratch/bin
+    ! command -v dpkg >/dev/null || { fault "dpkg is still on the PATH"; return; }
+    "$3" -S "$1" -B "$scratch/build" -G Ninja -DCMAKE_CXX_COMPILER="$5" -DTESTOLA_BUILD_TESTS=ON \
+        >"$scratch/configure.log" 2>&1 || { cat "$scratch/configure.log" >&2; fault "configuring failed"; return; }
+    listed=$(cd "$scratch/build" && "$4" -N) || { fault "$4 -N failed: $listed"; return; }
+    for test in install documents hardening; do
+        grep -qE "Test +#[0-9]+: packaging\.$test\$" <<<"$listed" || fault "packaging.$test is missing from: $listed"
+    done
+}
+
+# Unpacks the .deb and checks its files, its documents and its control fields.
+# Usage: deb DEB SCRATCH_DIR APP_ID VERSION
+deb() {
+    local root=$2 file needed package version depends recommends
+    rm -rf "$root"
+    dpkg-deb -x "$1" "$root"
+    for file in usr/bin/testola "usr/share/applications/$3.desktop" "usr/share/metainfo/$3.metainfo.xml"; do
+        [ -f "$root/$file" ] || fault "the package lacks /$file"
+    done
+    [ -x "$root/usr/bin/testola" ] || fault "/usr/bin/testola is not executable"
+    icons "$root/usr/share" "$3"
+    documents "$root/usr" "$4"
+    package=$(dpkg-deb -f "$1" Package) version=$(dpkg-deb -f "$1" Version)
+    [ "$package" = testola ] || fault "Package is '$package', not testola"
+    [ "$version" = "$4" ] || fault "Version is '$version', not $4"
+    # Each entry is a package name, maybe with a version in brackets, between commas: one name a line.
+    depends=$(dpkg-deb -f "$1" Depends | tr ',' '\n' | sed -E 's/^ *([^ ]+).*/\1/')
+    recommends=$(dpkg-deb -f "$1" Recommends | tr ',' '\n' | sed -E 's/^ *([^ ]+).*/\1/')
+    echo "Depends: $(paste -sd' ' <<<"$depends")"
+    echo "Recommends: $(paste -sd' ' <<<"$recommends")"
+    for needed in libqt6widgets6 fonts-dejavu-core qt6-translations-l10n; do
+        grep -qxF "$needed" <<<"$depends" || fault "Depends lacks $needed"
+    done
+    grep -qxF qt6-wayland <<<"$recommends" || fault "Recommends lacks qt6-wayland"
+}
+
+# Unpacks the .deb and starts its program: offscreen it must keep running (it only ends when told to), and on a
+# virtual X screen its window must carry the program's icon at the sizes a desktop asks for.
+# Usage: deb_runs offscreen|x11 DEB   (exits 77, skipped, for x11 when Xvfb or the X tools are missing)
+deb_runs() {
+    local size icons wm_class startup_class
+    [ "$1" = offscreen ] || type -P Xvfb xdotool xprop >/dev/null || { echo "no Xvfb or X tools; skipped"; exit 77; }
+    # shellcheck source=../../scripts/end-to-end-common.sh
+    source "$here/../../scripts/end-to-end-common.sh"
+    dpkg-deb -x "$2" "$scratch/root"
+    if [ "$1" = offscreen ]; then
+        start_in_session env QT_QPA_PLATFORM=offscreen "$scratch/root/usr/bin/testola"
+        program_pid=${sessions[-1]}
+    else
+        start_x
+        start_program "$scratch/root/usr/bin/testola"
+    fi
+    sleep 1
+    if program_ended; then
+        wait "$program_pid" || fail "the program ended by itself (exit status $?)"
+        fail "the program ended by itself (exit status 0)"
+    fi
+    [ "$1" = x11 ] || return 0
+    icons=$(xprop -id "$window" _NET_WM_ICON | grep -oE 'Icon \([0-9]+ x [0-9]+\)') || fault "the window has no icon"
+    echo "$icons"
+    for size in 16 32 64; do
+        grep -qxF "Icon ($size x $size)" <<<"$icons" || fault "the window has no ${size}x$size icon"
+    done
+    # The desktop entry names the window class, so the dock can match the running window to the menu entry.
+    wm_class=$(xprop -id "$window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')
+    startup_class=$(sed -n 's/^StartupWMClass=//p' "$scratch"/root/usr/share/applications/*.desktop)
+    if [ -z "$wm_class" ] || [ "$wm_class" != "$startup_class" ]; then
+        fault "WM_CLASS class '$wm_class' differs from the desktop entry's StartupWMClass '$startup_class'"
+    fi
+}
+
+# Runs lintian on the package as a distribution's maintainer would (the .changes: source and binary), info,
+# pedantic and experimental tags included: an error or a warning fails; every tag it prints is shown. It exits
+# non-zero on errors only (or when it cannot run); warnings are read off the tags, "W: package: tag ...".
+# Usage: lintian_clean CHANGES_OR_DEB   (exits 77, skipped, where lintian is not installed)
+lintian_clean() {
+    local report
+    command -v lintian >/dev/null || { echo "lintian is not installed; skipped"; exit 77; }
+    report=$(lintian --pedantic --display-info --display-experimental "$1" 2>&1) || fault "lintian: status $?"
+    echo "$report"
+    ! grep -qE '^[EW]: ' <<<"$report" || fault "lintian finds errors or warnings in $1"
+}
+
+"$@"
+exit "$status"
