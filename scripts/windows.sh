@@ -28,8 +28,12 @@ if command -v dpkg >/dev/null 2>&1; then
         # A new architecture has package lists of its own to fetch, even where this command has updated already.
         rm -f "$TESTOLA_APT_UPDATE_MARK"
     fi
-    # What apt says is shown as it comes; when it fails, its FAILED line, or all it said, is the reason.
-    if ! apt_output=$(scripts/ensure-packages.sh "$wine32_package" 2>&1 | tee /dev/stderr); then
+    # What apt says is shown; when it fails, its FAILED line, or all it said, is the reason. (Not through
+    # `tee /dev/stderr`: that opens the log anew and empties it when the output goes to a file, as in CI.)
+    apt_status=0
+    apt_output=$(scripts/ensure-packages.sh "$wine32_package" 2>&1) || apt_status=$?
+    [ -z "$apt_output" ] || echo "$apt_output" >&2
+    if [ "$apt_status" -ne 0 ]; then
         wine32_missing=$(sed -n 's/^FAILED: //p' <<<"$apt_output" | grep . || echo "$apt_output")
         # Leave apt as it was found: an architecture added for nothing would only make every later update fetch
         # its broken index.
