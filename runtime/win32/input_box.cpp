@@ -79,10 +79,7 @@ void OnInitDialog(HWND dialog, BoxState& state) {
 }
 
 std::wstring FieldText(HWND dialog) {
-    HWND field = GetDlgItem(dialog, FieldId);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WindowText(GetDlgItem(dialog, FieldId));
 }
 
 INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

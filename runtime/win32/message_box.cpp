@@ -37,8 +37,7 @@ NONCLIENTMETRICSW DesktopMetrics() {
 
 // A window's text as it is drawn in the font, wrapped at no more than the given width, as a static draws it.
 SIZE TextSize(HWND window, HFONT font, int widest) {
-    std::wstring content(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    content.resize(static_cast<std::size_t>(GetWindowTextW(window, content.data(), static_cast<int>(content.size()))));
+    const std::wstring content = WindowText(window);
     HDC context = GetDC(window);
     HGDIOBJ previous = SelectObject(context, font);
     RECT box{0, 0, widest, 0};

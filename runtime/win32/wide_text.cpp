@@ -1,7 +1,5 @@
 #include "wide_text.h"
 
-#include <windows.h>
-
 namespace testola {
 
 std::wstring ToWide(std::string_view text) {
@@ -24,6 +22,12 @@ std::string ToUtf8(std::wstring_view text) {
     std::string utf8(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), length, nullptr, nullptr);
     return utf8;
+}
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 } // namespace testola

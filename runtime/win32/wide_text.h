@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <windows.h>
 
 namespace testola {
 
@@ -9,5 +10,8 @@ namespace testola {
 // line break Win32's controls expect.
 std::wstring ToWide(std::string_view text);
 std::string ToUtf8(std::wstring_view text);
+
+// A window's text: a control's caption, a field's contents, a box's title.
+std::wstring WindowText(HWND window);
 
 } // namespace testola

@@ -1,7 +1,6 @@
 #include "focus_ring.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace testola {
 

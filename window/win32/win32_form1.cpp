@@ -76,12 +76,6 @@ void DrawFrame(HDC context, const RECT& box, Rgb colour) {
     DeleteObject(brush);
 }
 
-std::wstring TextOfControl(HWND control) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 HFONT FontOf(HWND control) {
     return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
 }
@@ -403,7 +397,7 @@ void Win32Form1::DrawDisabledButton(const NMCUSTOMDRAW& draw) {
     const Rgb grey = SystemColour(COLOR_GRAYTEXT);
     const Rgb caption =
         m_highContrast ? grey : DisabledCaptionColour(grey, SystemColour(COLOR_BTNFACE), SystemColour(COLOR_BTNTEXT));
-    const std::wstring text = TextOfControl(draw.hdr.hwndFrom);
+    const std::wstring text = WindowText(draw.hdr.hwndFrom);
     HGDIOBJ previousFont = SelectObject(draw.hdc, FontOf(draw.hdr.hwndFrom));
     SetBkMode(draw.hdc, TRANSPARENT);
     SetTextColor(draw.hdc, ToColorRef(caption));
@@ -424,7 +418,7 @@ void Win32Form1::DrawEdges(const NMCUSTOMDRAW& draw) {
     DrawFrame(draw.hdc, draw.rc, onStrip ? colours.EdgeOnStrip : colours.EdgeOnPanel);
     // The focus ring just inside the edge, in the caption's colour, clear of the caption itself.
     if (GetFocus() == draw.hdr.hwndFrom && IsWindowEnabled(draw.hdr.hwndFrom)) {
-        const RECT ink = CaptionInk(draw.hdc, FontOf(draw.hdr.hwndFrom), TextOfControl(draw.hdr.hwndFrom), draw.rc);
+        const RECT ink = CaptionInk(draw.hdc, FontOf(draw.hdr.hwndFrom), WindowText(draw.hdr.hwndFrom), draw.rc);
         DrawFrame(draw.hdc, FocusRing(draw.rc, ink), colours.Text);
     }
 }
@@ -505,7 +499,7 @@ std::string_view Win32Form1::FocusedButton() const {
 }
 
 std::string Win32Form1::Caption(std::string_view button) const {
-    return ToUtf8(TextOfControl(At(button).Window));
+    return ToUtf8(WindowText(At(button).Window));
 }
 
 void Win32Form1::SetCaption(std::string_view button, const std::string& text) {

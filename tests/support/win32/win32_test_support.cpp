@@ -73,9 +73,7 @@ void WhenDialogOpens(std::function<void(HWND)> action) {
 }
 
 std::string TextOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return ToUtf8(text);
+    return ToUtf8(WindowText(window));
 }
 
 std::string AccessibleName(HWND control) {
