@@ -175,10 +175,18 @@ answer_ahead() {
     type_ahead Return "$answer" Return
 }
 
-# A headless sway of its own, with no seat and no GPU: it draws into memory and takes its only keyboard from
-# wtype. It runs as an unprivileged user, nobody when this runs as root, and so does every command given to run
-# or run_in_session: in a clean environment that names the compositor once it runs.
+# The compositors and what runs on them run as an unprivileged user, nobody when this runs as root: every
+# command given to run or run_in_session, in a clean environment with the user's home and runtime folder, which
+# also names sway once it runs. user_folders makes the two folders, owned by the user with whatever else is named.
 as_user=() wayland_display='' sway_socket=''
+user_folders() {
+    chmod 755 "$scratch"
+    mkdir -m 700 "$scratch/runtime" "$scratch/home"
+    if [ "$(id -u)" -eq 0 ]; then
+        chown nobody "$scratch/runtime" "$scratch/home" "$@"
+        as_user=(runuser -u nobody --)
+    fi
+}
 as_the_user() {
     command=("${as_user[@]}" env -i HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" PATH=/usr/bin:/bin
         ${sway_socket:+"WAYLAND_DISPLAY=$wayland_display" "SWAYSOCK=$sway_socket"} "$@")
@@ -190,13 +198,10 @@ sway_ready() {
     sway_socket=$(ls "$scratch"/runtime/sway-ipc.*.sock 2>/dev/null | head -n 1) || true
     [ -n "$wayland_display" ] && [ -n "$sway_socket" ]
 }
+# A headless sway of its own, with no seat and no GPU: it draws into memory and takes its only keyboard from
+# wtype.
 start_sway() {
-    chmod 755 "$scratch"
-    mkdir -m 700 "$scratch/runtime" "$scratch/home"
-    if [ "$(id -u)" -eq 0 ]; then
-        chown nobody "$scratch/runtime" "$scratch/home" "$scratch/shots"
-        as_user=(runuser -u nobody --)
-    fi
+    user_folders "$scratch/shots"
     printf 'output HEADLESS-1 resolution 800x600\ndefault_floating_border none\n' >"$scratch/sway.conf"
     run_in_session env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
         sway -c "$scratch/sway.conf" >"$scratch/sway.log" 2>&1

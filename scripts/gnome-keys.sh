@@ -42,25 +42,17 @@ for line in open(sys.argv[1]):
 session.Stop()
 '
 
-# The user's own copy of the program, and a home and a runtime folder that it owns.
-chmod 755 "$scratch"
+# The user's own copy of the program, its home, its runtime folder and the typist's pipe.
 install -m 755 "$program" "$scratch/testola"
-mkdir -m 700 "$scratch/runtime"
-mkdir -p "$scratch/home/.config/glib-2.0/settings"
+mkfifo "$scratch/keys"
+user_folders "$scratch/keys"
 # No key repeats: under load the typist's release can come half a second after its press, and the key, held that
 # long, repeats as it should. Mutter reads this from GLib's key-file settings.
-printf '[org/gnome/desktop/peripherals/keyboard]\nrepeat=false\n' >"$scratch/home/.config/glib-2.0/settings/keyfile"
-mkfifo "$scratch/keys"
-as_user=()
-if [ "$(id -u)" -eq 0 ]; then
-    chown -R nobody "$scratch/runtime" "$scratch/home" "$scratch/keys"
-    as_user=(runuser -u nobody --)
-fi
-# A command run as the user, in a clean environment with the session bus, in a session of its own.
-start_as_user() {
-    start_in_session "${as_user[@]}" env -i HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" \
-        PATH=/usr/bin:/bin DBUS_SESSION_BUS_ADDRESS="unix:path=$scratch/runtime/bus" "$@"
-}
+settings=$scratch/home/.config/glib-2.0/settings
+run mkdir -p "$settings"
+printf '[org/gnome/desktop/peripherals/keyboard]\nrepeat=false\n' | run tee "$settings/keyfile" >/dev/null
+# A command run as the user with the session bus, in a session of its own.
+start_as_user() { run_in_session DBUS_SESSION_BUS_ADDRESS="unix:path=$scratch/runtime/bus" "$@"; }
 
 start_as_user dbus-daemon --session --nofork --address="unix:path=$scratch/runtime/bus" >"$scratch/dbus.log" 2>&1
 within 10 test -e "$scratch/runtime/bus" || fail "the session bus did not start"
