@@ -9,12 +9,17 @@ build=$1 pairs=${2:-10}
 program_probe=$build/bench/win32/testola_win32_startup_probe.exe
 bare_probe=$build/bench/win32/testola_win32_bare_window.exe
 
-# Milliseconds from exec to the probe's line.
+# Milliseconds from exec to the probe's line. The clock stops at the line, not at the probe's exit, which
+# tears its windows down; the next run starts only once this one has ended.
 start_to_drawn() {
-    local started=$EPOCHREALTIME line
-    line=$(wine "$1" 2>/dev/null | tr -d '\r')
-    [ "$line" = drawn ] || { echo "FAILED: $1 printed '$line'" >&2; return 1; }
-    awk -v a="$started" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.1f\n", (b - a) * 1000 }'
+    local started=$EPOCHREALTIME line="" drawn probe
+    exec {probe}< <(wine "$1" 2>/dev/null)
+    read -r line <&"$probe" || true
+    drawn=$EPOCHREALTIME
+    cat <&"$probe" >/dev/null
+    exec {probe}<&-
+    [ "${line%$'\r'}" = drawn ] || { echo "FAILED: $1 printed '$line'" >&2; return 1; }
+    awk -v a="$started" -v b="$drawn" 'BEGIN { printf "%.1f\n", (b - a) * 1000 }'
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 

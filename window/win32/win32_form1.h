@@ -28,7 +28,8 @@ public:
     HWND Window() const { return m_window; }
     // The control of the table's row; the panel, strip and icon included.
     HWND ControlWindow(std::string_view name) const;
-    HWND Tooltips() const { return m_tooltips; }
+    // The tooltip control, made now if the window has not drawn itself yet.
+    HWND Tooltips();
     const Form1& Behaviour() const { return m_form; }
 
     // Takes the window's keys (Tab, Enter, Escape) out of a message before it is dispatched; true when it was one.

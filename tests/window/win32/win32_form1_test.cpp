@@ -18,6 +18,26 @@ namespace {
 
 const ExampleMatrix kFive{{{3, 7, 1}, {10, 0, 5}, {2, 2, 9}}};
 
+std::string TooltipShown(Win32Form1& form, std::string_view name) {
+    wchar_t text[80] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = form.Window();
+    tool.uId = reinterpret_cast<UINT_PTR>(form.ControlWindow(name));
+    tool.lpszText = text;
+    SendMessageW(form.Tooltips(), TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+    return ToUtf8(text);
+}
+
+// The tooltip control the window owns, if it has made one yet.
+HWND TooltipsOwnedBy(HWND window) {
+    HWND tooltips = nullptr;
+    do {
+        tooltips = FindWindowExW(nullptr, tooltips, TOOLTIPS_CLASSW, nullptr);
+    } while (tooltips != nullptr && GetWindow(tooltips, GW_OWNER) != window);
+    return tooltips;
+}
+
 // The real window at the screen's 96 dots per inch, over a scripted runtime and random source.
 class Win32Form1Test : public ComTest {
 protected:
@@ -42,16 +62,7 @@ protected:
         PumpMessages();
     }
 
-    std::string TooltipShown(std::string_view name) {
-        wchar_t text[80] = {};
-        TTTOOLINFOW tool{};
-        tool.cbSize = TTTOOLINFOW_V2_SIZE;
-        tool.hwnd = m_form.Window();
-        tool.uId = reinterpret_cast<UINT_PTR>(Control(name));
-        tool.lpszText = text;
-        SendMessageW(m_form.Tooltips(), TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
-        return ToUtf8(text);
-    }
+    std::string TooltipShown(std::string_view name) { return testing::TooltipShown(m_form, name); }
 
     ScriptedRuntime m_runtime;
     ScriptedRandom m_random;
@@ -191,6 +202,23 @@ TEST_F(Win32Form1Test, AClickRunsTheHandlerAndShowsTheMatrixOnThePanel) {
     EXPECT_TRUE(m_runtime.Messages.empty()) << "a disabled button is not pressed";
     SendMessageW(m_form.Window(), WM_CLOSE, 0, 0);
     EXPECT_EQ(m_runtime.EndCount, 1) << "the desktop's close request ends the program";
+}
+
+TEST_F(Win32Form1Test, MakesItsTooltipsOnceDrawnWithTheTextsSetMeanwhile) {
+    Win32Form1 form{GetModuleHandleW(nullptr), m_runtime, m_random};
+    ShowWindow(form.Window(), SW_SHOW);
+    UpdateWindow(form.Window());
+    m_random.QueueRandoms(RandomsForMatrix(kFive));
+    SendMessageW(form.ControlWindow("Command4"), BM_CLICK, 0, 0);
+    EXPECT_EQ(TooltipsOwnedBy(form.Window()), nullptr) << "made before the window's first drawing";
+
+    const ULONGLONG deadline = GetTickCount64() + 2000;
+    while (TooltipsOwnedBy(form.Window()) == nullptr && GetTickCount64() < deadline) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        PumpMessages();
+    }
+    ASSERT_NE(TooltipsOwnedBy(form.Window()), nullptr) << "never made";
+    EXPECT_EQ(testing::TooltipShown(form, "Command4"), "Следующий пример");
 }
 
 TEST_F(Win32Form1Test, TheStripAndItsIconMoveTheWindow) {
