@@ -167,7 +167,7 @@ configure_without_dpkg() {
 # Unpacks the .deb and checks its files, its documents and its control fields.
 # Usage: deb DEB SCRATCH_DIR APP_ID VERSION
 deb() {
-    local root=$2 file needed package version depends recommends
+    local root=$2 file
     rm -rf "$root"
     dpkg-deb -x "$1" "$root"
     for file in usr/bin/testola "usr/share/applications/$3.desktop" "usr/share/metainfo/$3.metainfo.xml"; do
@@ -176,18 +176,13 @@ deb() {
     [ -x "$root/usr/bin/testola" ] || fault "/usr/bin/testola is not executable"
     icons "$root/usr/share" "$3"
     documents "$root/usr" "$4"
-    package=$(dpkg-deb -f "$1" Package) version=$(dpkg-deb -f "$1" Version)
-    [ "$package" = testola ] || fault "Package is '$package', not testola"
-    [ "$version" = "$4" ] || fault "Version is '$version', not $4"
-    # Each entry is a package name, maybe with a version in brackets, between commas: one name a line.
-    depends=$(dpkg-deb -f "$1" Depends | tr ',' '\n' | sed -E 's/^ *([^ ]+).*/\1/')
-    recommends=$(dpkg-deb -f "$1" Recommends | tr ',' '\n' | sed -E 's/^ *([^ ]+).*/\1/')
-    echo "Depends: $(paste -sd' ' <<<"$depends")"
-    echo "Recommends: $(paste -sd' ' <<<"$recommends")"
-    for needed in libqt6widgets6 fonts-dejavu-core qt6-translations-l10n; do
-        grep -qxF "$needed" <<<"$depends" || fault "Depends lacks $needed"
+    # The fields, and then each package that a relation names on a line of its own, its version left out.
+    dpkg-deb -f "$1" Package Version Depends Recommends | tee "$root.fields"
+    for field in Depends Recommends; do
+        dpkg-deb -f "$1" "$field" | tr ',' '\n' | sed -E "s/^ *([^ ]+).*/$field: \1/" >>"$root.fields"
     done
-    grep -qxF qt6-wayland <<<"$recommends" || fault "Recommends lacks qt6-wayland"
+    has_lines "$root.fields" "Package: testola" "Version: $4" "Depends: libqt6widgets6" "Depends: fonts-dejavu-core" \
+        "Depends: qt6-translations-l10n" "Recommends: qt6-wayland"
 }
 
 # Unpacks the .deb and starts its program: offscreen it must keep running (it only ends when told to), and on a
