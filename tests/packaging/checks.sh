@@ -12,9 +12,11 @@ status=0
 fault() { echo "FAILED: $*" >&2; status=1; }
 # Whether a file is there: a check goes no further without it.
 present() { [ -f "$1" ] || { fault "missing $1"; return 1; }; }
-# Whether a file holds each of these lines whole, or each of these texts within a line.
+# Whether a file holds each of these lines whole, each of these texts within a line, or a line matching each of
+# these extended regular expressions.
 has_lines() { local l; for l in "${@:2}"; do grep -qxF -- "$l" "$1" || fault "$1 lacks the line: $l"; done; }
 has_texts() { local t; for t in "${@:2}"; do grep -qF -- "$t" "$1" || fault "$1 lacks: $t"; done; }
+has_matches() { local e; for e in "${@:2}"; do grep -qE -- "$e" "$1" || fault "$1 has no line matching $e"; done; }
 
 # Installs the build into a fresh prefix, as `cmake --install` would for a user: fresh, so that no file left from
 # an earlier run can stand in for a missing one.
@@ -36,14 +38,9 @@ desktop_entry() {
     has_lines "$entry" Type=Application "Name=$3" Exec=testola "Icon=$2" "Categories=Education;" Terminal=false
     # The program speaks Russian, so its menu comment does too: Cyrillic letters are these two bytes in UTF-8.
     # A generic name and search keywords (a list ending in ';') too, in English and in Russian.
-    local cyrillic=$'[\xd0-\xd3][\x80-\xbf]' key pattern
-    while read -r key pattern; do
-        LC_ALL=C grep -qE "^$key=$pattern" "$entry" || fault "$entry has no $key line matching $pattern"
-    done <<<"Comment .*$cyrillic
-GenericName [A-Za-z ]+\$
-GenericName\[ru\] ($cyrillic| )+\$
-Keywords ([a-z]+;)+\$
-Keywords\[ru\] (($cyrillic)+;)+\$"
+    local cyrillic=$'[\xd0-\xd3][\x80-\xbf]'
+    LC_ALL=C has_matches "$entry" "^Comment=.*$cyrillic" '^GenericName=[A-Za-z ]+$' \
+        "^GenericName\[ru\]=($cyrillic| )+\$" '^Keywords=([a-z]+;)+$' "^Keywords\[ru\]=(($cyrillic)+;)+\$"
 }
 
 # Validates the installed AppStream metadata and checks that it names this program and release.
