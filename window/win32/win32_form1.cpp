@@ -122,7 +122,7 @@ Win32Form1::Win32Form1(HINSTANCE instance, Runtime& runtime, RandomSource& rando
     }
     CreateControls();
     FollowColours();
-    // Making the tooltip control costs about a tenth of the window's start-up under Wine, and nothing can point
+    // Making the tooltip control takes about a quarter of building the window under Wine, and nothing can point
     // at a button before the window shows; so it is made once the window has drawn itself.
     SetTimer(m_window, kMakeTooltipsTimer, USER_TIMER_MINIMUM, nullptr);
     ApplyDensity(DotsPerInchOf(m_window));
