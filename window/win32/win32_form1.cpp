@@ -205,14 +205,18 @@ void Win32Form1::AddTooltips() {
         if (!IsPushButton(*control.Layout)) {
             continue;
         }
-        TTTOOLINFOW tool{};
-        tool.cbSize = TTTOOLINFOW_V2_SIZE;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = m_window;
-        tool.uId = reinterpret_cast<UINT_PTR>(control.Window);
-        tool.lpszText = control.Tooltip.data();
-        SendMessageW(m_tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendTool(TTM_ADDTOOLW, control);
     }
+}
+
+void Win32Form1::SendTool(UINT message, ControlEntry& control) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = m_window;
+    tool.uId = reinterpret_cast<UINT_PTR>(control.Window);
+    tool.lpszText = control.Tooltip.data();
+    SendMessageW(m_tooltips, message, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Win32Form1::ApplyDensity(int dotsPerInch) {
@@ -535,12 +539,7 @@ void Win32Form1::SetTooltip(std::string_view button, const std::string& text) {
     if (m_tooltips == nullptr) {
         return; // made later with the text kept here
     }
-    TTTOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.hwnd = m_window;
-    tool.uId = reinterpret_cast<UINT_PTR>(control.Window);
-    tool.lpszText = control.Tooltip.data();
-    SendMessageW(m_tooltips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendTool(TTM_UPDATETIPTEXTW, control);
 }
 
 bool Win32Form1::IsEnabled(std::string_view button) const {

@@ -62,6 +62,8 @@ private:
 
     void CreateControls();
     void AddTooltips();
+    // Sends the tooltip control a button's tool (the button itself, on this window) with its text.
+    void SendTool(UINT message, ControlEntry& control);
     void ApplyDensity(int dotsPerInch);
     void CentreOnScreen();
     void DrawItem(const DRAWITEMSTRUCT& item);
