@@ -109,6 +109,13 @@ ends_with_success() {
     within 10 program_ended || fail "Escape did not end the program"
     wait "$program_pid" || fail "the program ended with status $?"
 }
+# Fails when the program has ended already, saying with what status and when: "by itself", say.
+fail_if_ended() {
+    local status=0
+    program_ended || return 0
+    wait "$program_pid" || status=$?
+    fail "the program ended with status $status $1"
+}
 
 # The window's size and the points in it, in pixels at 96 dots per inch, as the build wrote them from the layout
 # table beside the program's folder (build/PRESET/layout.sh for build/PRESET/app/testola).

@@ -98,12 +98,8 @@ has_focus() {
     [ "$(tail -n 1 <<<"$history")" = "$1" ] && [ "$(grep -cxF "$1" <<<"$history")" -eq "$2" ]
 }
 wait_for_focus() {
-    local status=0
     within 10 has_focus "$1" "${2:-1}" && return
-    if program_ended; then
-        wait "$program_pid" || status=$?
-        fail "the program ended with status $status before \"$1\" got the keyboard for the time number ${2:-1}"
-    fi
+    fail_if_ended "before \"$1\" got the keyboard for the time number ${2:-1}"
     fail "\"$1\" did not get the keyboard for the time number ${2:-1}; it went to: $(focus_history | paste -sd '|')"
 }
 

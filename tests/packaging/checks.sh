@@ -199,10 +199,7 @@ deb_runs() {
         start_program "$scratch/root/usr/bin/testola"
     fi
     sleep 1
-    if program_ended; then
-        wait "$program_pid" || fail "the program ended by itself (exit status $?)"
-        fail "the program ended by itself (exit status 0)"
-    fi
+    fail_if_ended "by itself"
     [ "$1" = x11 ] || return 0
     icons=$(xprop -id "$window" _NET_WM_ICON | grep -oE 'Icon \([0-9]+ x [0-9]+\)') || fault "the window has no icon"
     echo "$icons"
