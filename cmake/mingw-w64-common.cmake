@@ -8,7 +8,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# CTest and test discovery start each Windows program through Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# CTest and test discovery start each Windows program through Wine, by a script that starts once more a program
+# that Wine ended before it could write a word.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
 # The resource scripts are UTF-8, as every other source is.
 set(CMAKE_RC_FLAGS_INIT "--codepage=65001")
