@@ -33,6 +33,8 @@ if [ "$(id -u)" -ne 0 ] && ! command -v sudo >/dev/null 2>&1; then
 fi
 [ "$(id -u)" -eq 0 ] || apt_get=(sudo apt-get)
 export DEBIAN_FRONTEND=noninteractive
+# Another apt at work (unattended upgrades, a second command) holds dpkg's lock: wait for it rather than fail.
+wait_for_lock=(-o DPkg::Lock::Timeout=600)
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 
@@ -43,7 +45,7 @@ apt_reason() {
 
 update_mark=${TESTOLA_APT_UPDATE_MARK:-}
 if [ -z "$update_mark" ] || [ ! -e "$update_mark" ]; then
-    "${apt_get[@]}" update -q >"$log" 2>&1 ||
+    "${apt_get[@]}" update "${wait_for_lock[@]}" -q >"$log" 2>&1 ||
         echo "apt-get update failed ($(apt_reason)); going on with the package lists apt has." >&2
     if [ -n "$update_mark" ]; then
         # The marks of commands that have ended, named by their process, go with this one's making.
@@ -52,7 +54,7 @@ if [ -z "$update_mark" ] || [ ! -e "$update_mark" ]; then
     fi
 fi
 
-if ! "${apt_get[@]}" install -y -q --no-install-recommends "${missing[@]}" >"$log" 2>&1; then
+if ! "${apt_get[@]}" install "${wait_for_lock[@]}" -y -q --no-install-recommends "${missing[@]}" >"$log" 2>&1; then
     mapfile -t still_missing < <(missing_of "${missing[@]}")
     echo "FAILED: could not install ${still_missing[*]:-${missing[*]}}. apt said: $(apt_reason)" >&2
     exit 1

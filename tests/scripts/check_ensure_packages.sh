@@ -32,7 +32,10 @@ install:*:fail)
     exit 100 ;;
 install:*:ok)
     shift
-    for package in "$@"; do [ "${package#-}" = "$package" ] && echo "$package" >>"$STUB_DIR/installed"; done ;;
+    while [ $# -gt 0 ]; do
+        case $1 in -o) shift ;; -*) ;; *) echo "$1" >>"$STUB_DIR/installed" ;; esac
+        shift
+    done ;;
 esac
 exit 0
 STUB
