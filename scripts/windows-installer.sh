@@ -14,14 +14,14 @@ fail() {
     exit 1
 }
 
-# Debian's wine32 (from the i386 architecture) brings the loader of 32-bit programs. Without it 64-bit Wine still
+# Without a 32-bit Wine that starts (wine32 missing, or a kernel that runs no 32-bit program), 64-bit Wine still
 # installs and removes the i686 MSI, but cannot start the program in it. TESTOLA_WINE_RUNS_32BIT (1 or 0), when
-# set, says so instead, as scripts/windows.sh knows it.
+# set, says which, as scripts/windows.sh found it; otherwise the loader is started to find out.
 wine_runs_32bit() {
     case ${TESTOLA_WINE_RUNS_32BIT:-} in
     1) return 0 ;;
     0) return 1 ;;
-    *) [ -x /usr/lib/wine/wine ] ;;
+    *) scripts/ensure-wine32.sh --check >/dev/null ;;
     esac
 }
 
@@ -105,7 +105,7 @@ if [ "${2:-}" = --in-wine ]; then
     printf 'Installed: the files in %s, the uninstall entry %s and the icon %s\n' "$windows_dir" "$code" "$icon"
 
     if [ "$arch" = i686 ] && ! wine_runs_32bit; then
-        echo "Wine cannot run 32-bit programs here (no wine32): the installed $arch program takes no exam"
+        echo "Wine cannot run 32-bit programs here: the installed $arch program takes no exam"
     else
         snapshot "$WINEPREFIX/../before-exam"
         tests/window/win32/exam_end_to_end.sh "$installed/testola.exe" \

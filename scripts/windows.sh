@@ -3,10 +3,10 @@
 # test of both under Wine (the unit tests, the window's own tests, a whole exam driven by xdotool, the PE checks)
 # and builds each zip a second time in another folder to show it comes out the same, byte for byte.
 #
-# Wine runs 32-bit programs only with wine32 from the i386 architecture. When the archive cannot give it (its i386
-# index broken, say), everything else still runs: both builds and zips, every 64-bit test, and the 32-bit
-# executable's PE headers and version resource, read without running it. The command then passes and says what
-# did not run and why.
+# Wine runs 32-bit programs only with wine32 from the i386 architecture, and only on a machine whose kernel runs
+# 32-bit programs (scripts/ensure-wine32.sh finds out by starting one). Where either fails, everything else still
+# runs: both builds, zips and MSIs, every 64-bit test, and the 32-bit executable's PE headers and version resource,
+# read without running it. The command then passes and says what did not run and why.
 # Fails on the first problem.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,34 +14,16 @@ source scripts/packages.sh
 
 scripts/ensure-packages.sh "${windows_packages[@]}"
 
-# Root's commands, through sudo for anyone else.
-as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
-
-# wine32 implies the i386 architecture, so the architecture is added only where wine32 is still to be installed.
-wine32_missing=
-if command -v dpkg >/dev/null 2>&1; then
-    added_i386=
-    if ! dpkg --print-foreign-architectures | grep -qx i386; then
-        echo "Adding the i386 architecture, for wine32"
-        as_root dpkg --add-architecture i386
-        added_i386=yes
-        # A new architecture has package lists of its own to fetch, even where this command has updated already.
-        rm -f "$TESTOLA_APT_UPDATE_MARK"
-    fi
-    # What apt says is shown; when it fails, its FAILED line, or all it said, is the reason. (Not through
-    # `tee /dev/stderr`: that opens the log anew and empties it when the output goes to a file, as in CI.)
-    apt_status=0
-    apt_output=$(scripts/ensure-packages.sh "$wine32_package" 2>&1) || apt_status=$?
-    [ -z "$apt_output" ] || echo "$apt_output" >&2
-    if [ "$apt_status" -ne 0 ]; then
-        wine32_missing=$(sed -n 's/^FAILED: //p' <<<"$apt_output" | grep . || echo "$apt_output")
-        # Leave apt as it was found: an architecture added for nothing would only make every later update fetch
-        # its broken index.
-        if [ -n "$added_i386" ] && [ -z "$(dpkg-query -W -f='${Architecture}\n' 2>/dev/null | grep -x i386)" ]; then
-            as_root dpkg --remove-architecture i386
-        fi
-    fi
-fi
+# Wine's 32-bit half, where this machine runs 32-bit programs; otherwise the reason why not, and only the checks
+# that read the 32-bit executable without running it.
+wine32_status=0
+wine32_output=$(scripts/ensure-wine32.sh 2>&1) || wine32_status=$?
+[ -z "$wine32_output" ] || echo "$wine32_output" >&2
+case $wine32_status in
+0) wine32_missing= ;;
+3) wine32_missing=$(tail -n 1 <<<"$wine32_output") ;;
+*) echo "FAILED: scripts/ensure-wine32.sh ended with status $wine32_status" >&2 && exit 1 ;;
+esac
 
 # The zips' time stamps; by default the last commit's time, so one commit always gives the same zips.
 SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 315532800)}
@@ -81,7 +63,8 @@ done
 
 if [ -n "$wine32_missing" ]; then
     printf '\n==== The 32-bit tests did not run ====\n'
-    echo "wine32 was not installable, so Wine cannot run 32-bit programs here. $wine32_missing"
-    echo "The 32-bit testola.exe and its zip were built, and its PE headers and version resource checked."
-    echo "Once apt can install $wine32_package, run every 32-bit test with: scripts/windows.sh"
+    echo "Wine cannot run 32-bit programs here: $wine32_missing"
+    echo "The 32-bit testola.exe, its zip and its MSI were built, and its PE headers and version resource checked."
+    echo "They run on a machine whose kernel runs 32-bit programs and whose archive gives $wine32_package:" \
+        "run scripts/windows.sh there."
 fi
