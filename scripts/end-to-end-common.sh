@@ -8,7 +8,8 @@
 scratch=$(mktemp -d)
 mkdir "$scratch/shots"
 export XDG_RUNTIME_DIR=$scratch
-fail() { echo "FAILED: $*" >&2; exit 1; }
+# A failure is said last, after the logs' ends, so that it is the line a reader sees (from a subshell too).
+fail() { echo "FAILED: $*" >>"$scratch/failures"; exit 1; }
 
 # Each process started in the background runs in a session of its own (setsid), so that everything it starts,
 # whatever user it runs as, can be ended with it: a signal to runuser alone does not reach the compositor.
@@ -37,7 +38,10 @@ before_end() { :; }
 # shellcheck disable=SC2317 # called by the trap below
 finish() {
     local status=$?
-    [ "$status" -eq 0 ] || find "$scratch" -maxdepth 1 -name '*.log' -size +0 -exec tail -v -n 20 {} + >&2
+    if [ "$status" -ne 0 ]; then
+        find "$scratch" -maxdepth 1 -name '*.log' -size +0 -exec tail -v -n 20 {} + >&2
+        [ ! -s "$scratch/failures" ] || cat "$scratch/failures" >&2
+    fi
     before_end
     end_sessions || status=1
     rm -rf "$scratch"
