@@ -58,8 +58,12 @@ take_back() {
     added=$(installed | grep -vxFf "$before" | paste -sd' ') || true
     if [ -n "$added" ]; then
         echo "Removing what was installed for nothing: $added" >&2
+        # The i386 copies of the essential packages (libc6, zlib1g) came with wine32 too; nothing else needs them.
         # shellcheck disable=SC2086
-        as_root apt-get purge -o DPkg::Lock::Timeout=600 -y -q $added >/dev/null
+        said=$(as_root apt-get purge -o DPkg::Lock::Timeout=600 --allow-remove-essential -y -q $added 2>&1) || {
+            echo "FAILED: could not remove $added again: $(grep '^E: ' <<<"$said" | paste -sd' ')" >&2
+            exit 1
+        }
     fi
     if [ -n "$added_i386" ] && ! installed | grep -q ':i386$'; then
         as_root dpkg --remove-architecture i386

@@ -30,12 +30,17 @@ case $1 in
 esac
 STUB
 # apt-get records each call; the update and the install each succeed or fail as STUB_UPDATE and STUB_INSTALL say,
-# in apt's words for a mirror being synced and for a dependency it cannot meet. wine32 comes with a library and
-# the 32-bit loader, which starts or not as STUB_LOADER says; purge takes packages away again.
+# in apt's words for a mirror being synced and for a dependency it cannot meet. wine32 comes with libraries, the
+# i386 copy of an essential one among them, and the 32-bit loader, which starts or not as STUB_LOADER says;
+# purge takes packages away again, as apt does.
 cat >"$work/bin/apt-get" <<'STUB'
 #!/usr/bin/env bash
 echo "$1" >>"$STUB_DIR/calls"
 if [ "$1" = purge ]; then
+    if [[ " $* " = *" libc6:i386 "* && " $* " != *" --allow-remove-essential "* ]]; then
+        echo "E: Essential packages were removed and -y was used without --allow-remove-essential."
+        exit 100
+    fi
     for package in "$@"; do sed -i "/^$package\$/d" "$STUB_DIR/installed"; done
     rm -f "$STUB_DIR/wine32-loader"
     exit 0
@@ -53,7 +58,7 @@ install:*:ok)
     shift
     while [ $# -gt 0 ]; do
         case $1 in -o) shift ;; -*) ;; *) echo "$1" >>"$STUB_DIR/installed" ;; esac
-        [ "$1" != wine32:i386 ] || { echo libwine:i386 >>"$STUB_DIR/installed" && "$STUB_DIR/make-loader"; }
+        [ "$1" != wine32:i386 ] || { printf 'libwine:i386\nlibc6:i386\n' >>"$STUB_DIR/installed" && "$STUB_DIR/make-loader"; }
         shift
     done ;;
 esac
@@ -135,7 +140,7 @@ refused='^this machine does not run 32-bit programs \(Exec format error\)$'
 
 #          name                              arch   installed       install loader  status last / left
 wine32_row "wine32 installs and runs"        ""     "a"             ok      runs    0 \
-    '^Installing missing packages: wine32:i386$' "a wine32:i386 libwine:i386 | i386"
+    '^Installing missing packages: wine32:i386$' "a wine32:i386 libwine:i386 libc6:i386 | i386"
 wine32_row "installs, the kernel refuses it" ""     "a"             ok      refused 3 "$refused" "a | "
 wine32_row "not installable"                 ""     "a"             fail    runs    3 \
     '^wine32:i386 could not be installed: could not install wine32:i386\. apt said: E: Unable to correct' "a | "
