@@ -5,6 +5,9 @@
 # shows the end of each log.
 # shellcheck shell=bash
 
+# Windows are found by their titles, which are Russian: xdotool reads them only in a UTF-8 locale, and a fresh
+# machine may have none set.
+[ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_CTYPE=C.UTF-8
 scratch=$(mktemp -d)
 mkdir "$scratch/shots"
 export XDG_RUNTIME_DIR=$scratch
