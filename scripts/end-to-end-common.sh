@@ -90,7 +90,6 @@ start_program() {
     xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT - 8))
 }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$window")"; }
-# Keys as a typist types them; what they do is waited for by the check, on the screen.
 key() { xdotool key --delay 50 "$@"; }
 # Keys (Return, Escape) and texts one right after the other, with no pause between them.
 type_ahead() {
@@ -147,7 +146,6 @@ numbers_in() {
 }
 # Sets rows to the first three lines of numbers in a box of the screen, and whether there are three, other than
 # the text given (the example shown before).
-rows=''
 rows_read() {
     shoot "$scratch/shots/$1.png"
     rows=$(numbers_in "$scratch/shots/$1.png" "$2" | head -n 3) || true
@@ -164,9 +162,17 @@ example_on_window() {
 
 # The right answers of the first exam, from the engine the program was built with (in its build folder's tests).
 read_answers() {
-    local listed
-    listed=$("$(dirname "$1")/../tests/testola_first_exam_answers") || fail "the first exam's answers are not built"
-    mapfile -t answers <<<"$listed"
+    mapfile -t answers < <("$(dirname "$1")/../tests/testola_first_exam_answers")
+    [ "${#answers[@]}" -eq 8 ] || fail "the first exam's answers were not printed"
+}
+# Example NUMBER answered at a typist's pace: Return for it and on the answer button, the answer once the box
+# shows, and Return; the box must then go.
+answer_in_box() {
+    key Return Return
+    window_named 'Ввод ответа' >/dev/null || fail "no answer box opened for example $1"
+    xdotool type --delay 50 "$2"
+    key Return
+    within 10 no_window_named 'Ввод ответа' || fail "the answer box of example $1 did not close"
 }
 # Example NUMBER taken as a quick typist takes it: Return for it and, once it shows, Return on the answer button,
 # the right answer and Return, typed ahead of the answer box.

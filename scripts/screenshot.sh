@@ -13,13 +13,8 @@ source scripts/end-to-end-common.sh
 start_x
 start_program build/release/app/testola
 # The exam started, the first two examples answered (the answer button, the answer, OK) and the third shown.
-for answer in 5 4.5; do
-    key Return Return
-    window_named 'Ввод ответа' >/dev/null || fail "the answer box did not open"
-    xdotool type --delay 50 "$answer"
-    key Return
-    within 10 no_window_named 'Ввод ответа' || fail "the answer box did not close"
-done
+answer_in_box 1 5
+answer_in_box 2 4.5
 import -window "$window" ppm:"$scratch/answered.ppm"
 key Return
 third_shown() { import -window "$window" ppm:"$scratch/shown.ppm" && ! cmp -s "$scratch/"{answered,shown}.ppm; }

@@ -31,8 +31,7 @@ start_program "$program"
 xdotool key --delay 5 $(printf 'Return %.0s' $(seq 207))
 # A loaded machine may still be working through the keys: wait up to ten seconds for the verdict.
 window_named 'Тестирование не пройдено' >/dev/null || fail "207 Returns did not reach the eighth exam's verdict"
-# The keys are taken in the order they came, so once the Escape typed after them has closed the verdict, every
-# Return has been taken: none of them may have left an answer box open.
+# Once the Escape typed after them has closed the verdict, every Return has been taken: none left a box open.
 xdotool key Escape
 within 10 no_window_named 'Тестирование не пройдено' || fail "Escape did not close the eighth exam's verdict"
 no_window_named 'Ввод ответа' || fail "an answer box is open beside the eighth exam's verdict"
