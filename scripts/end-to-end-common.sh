@@ -116,10 +116,15 @@ fail_if_ended() {
     fail "the program ended with status $status $1"
 }
 
-# The window's size and the points in it, in pixels at 96 dots per inch, as the build wrote them from the layout
-# table beside the program's folder (build/PRESET/layout.sh for build/PRESET/app/testola).
-# shellcheck source=/dev/null
-read_layout() { source "$(dirname "$1")/../layout.sh"; }
+# From the build beside the program's folder (build/PRESET for build/PRESET/app/testola): the window's size and
+# the points in it, in pixels at 96 dots per inch, as layout.sh has them from the layout table, and the right
+# answers of the first exam, from the engine the program was built with.
+read_build_facts() {
+    # shellcheck source=/dev/null
+    source "$(dirname "$1")/../layout.sh"
+    mapfile -t answers < <("$(dirname "$1")/../tests/testola_first_exam_answers")
+    [ "${#answers[@]}" -eq 8 ] || fail "the first exam's answers were not printed"
+}
 # A length of the layout at the scale the desktop's font gave the window, rounded.
 scaled() { echo $((($1 * HEIGHT + window_height / 2) / window_height)); }
 # The band between the rows of buttons that holds the matrix, one pixel in from each, as ImageMagick crops it.
@@ -160,11 +165,6 @@ example_on_window() {
     echo "example $1 on the window: $(tr '\n' '/' <<<"$example")"
 }
 
-# The right answers of the first exam, from the engine the program was built with (in its build folder's tests).
-read_answers() {
-    mapfile -t answers < <("$(dirname "$1")/../tests/testola_first_exam_answers")
-    [ "${#answers[@]}" -eq 8 ] || fail "the first exam's answers were not printed"
-}
 # Example NUMBER answered at a typist's pace: Return for it and on the answer button, the answer once the box
 # shows, and Return; the box must then go.
 answer_in_box() {

@@ -8,8 +8,7 @@
 set -euo pipefail
 program=$1 app_id=$2
 source "$(dirname "$0")/end-to-end-common.sh"
-read_layout "$program"
-read_answers "$program"
+read_build_facts "$program"
 start_sway
 install -m 755 "$program" "$scratch/testola" # the user's own copy
 

@@ -7,7 +7,7 @@
 set -euo pipefail
 program=$1
 source "$(dirname "$0")/end-to-end-common.sh"
-read_layout "$program"
+read_build_facts "$program"
 start_x openbox
 mkdir -p "$scratch/config/qt6ct"
 printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\nstyle=Fusion\n' \

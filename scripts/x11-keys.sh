@@ -7,8 +7,7 @@
 set -euo pipefail
 program=$1
 source "$(dirname "$0")/end-to-end-common.sh"
-read_layout "$program"
-read_answers "$program"
+read_build_facts "$program"
 start_x
 
 # Examples 1 to 4 answered right, typed ahead: Return on the answer button, the answer and Return with no pause.
