@@ -165,8 +165,8 @@ example_on_window() {
     echo "example $1 on the window: $(tr '\n' '/' <<<"$example")"
 }
 
-# Example NUMBER answered at a typist's pace: Return for it and on the answer button, the answer once the box
-# shows, and Return; the box must then go.
+# Example NUMBER answered ANSWER at a typist's pace: Return for it and on the answer button, the answer once the
+# box shows, and Return; the box must then go.
 answer_in_box() {
     key Return Return
     window_named 'Ввод ответа' >/dev/null || fail "no answer box opened for example $1"
