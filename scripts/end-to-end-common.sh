@@ -97,7 +97,7 @@ start_program() {
     xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT - 8))
 }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$window")"; }
-key() { xdotool key --delay 50 "$@" && sleep 0.3; }
+key() { xdotool key --delay 50 "$@"; }
 # Keys (Return, Escape) and texts one right after the other, with no pause between them.
 type_ahead() {
     local word
@@ -107,7 +107,6 @@ type_ahead() {
         *) xdotool type --delay 0 "$word" ;;
         esac
     done
-    sleep 0.3
 }
 
 # Waits up to ten seconds for the program ($program_pid) to end by itself, and fails unless it ends with status 0.
@@ -124,10 +123,15 @@ fail_if_ended() {
     fail "the program ended with status $status $1"
 }
 
-# The window's size and the points in it, in pixels at 96 dots per inch, as the build wrote them from the layout
-# table beside the program's folder (build/PRESET/layout.sh for build/PRESET/app/testola).
-# shellcheck source=/dev/null
-read_layout() { source "$(dirname "$1")/../layout.sh"; }
+# From the build beside the program's folder (build/PRESET for build/PRESET/app/testola): the window's size and
+# the points in it, in pixels at 96 dots per inch, as layout.sh has them from the layout table, and the right
+# answers of the first exam, from the engine the program was built with.
+read_build_facts() {
+    # shellcheck source=/dev/null
+    source "$(dirname "$1")/../layout.sh"
+    mapfile -t answers < <("$(dirname "$1")/../tests/testola_first_exam_answers")
+    [ "${#answers[@]}" -eq 8 ] || fail "the first exam's answers were not printed"
+}
 # A length of the layout at the scale the desktop's font gave the window, rounded.
 scaled() { echo $((($1 * HEIGHT + window_height / 2) / window_height)); }
 # The band between the rows of buttons that holds the matrix, one pixel in from each, as ImageMagick crops it.
@@ -152,41 +156,38 @@ numbers_in() {
             { line = line ($2 - right > ($3 - $2) / 2 ? " " : "") $4; right = $3 }
             END { if (line != "") print line }'
 }
-# The first three lines of numbers in a box of the screen (the matrix band unless given), read again every half
-# second for up to five seconds until there are three: the program may still be drawing.
-rows_on_screen() {
-    local name=$1 box=${2:-$(matrix_band)} rows=
-    for _ in $(seq 10); do
-        shoot "$scratch/shots/$name.png"
-        rows=$(numbers_in "$scratch/shots/$name.png" "$box" | head -n 3) || true
-        [ "$(grep -c . <<<"$rows")" -eq 3 ] && break
-        sleep 0.5
-    done
-    echo "$rows"
+# Sets rows to the first three lines of numbers in a box of the screen, and whether there are three, other than
+# the text given (the example shown before).
+rows_read() {
+    shoot "$scratch/shots/$1.png"
+    rows=$(numbers_in "$scratch/shots/$1.png" "$2" | head -n 3) || true
+    [ "$(grep -c . <<<"$rows")" -eq 3 ] && [ "$rows" != "${3:-}" ]
 }
-# The example the window shows: a matrix of three rows, or the check fails.
+# Sets example to the next example the window shows, a matrix of three rows in the matrix band, once the window
+# shows it within ten seconds (the program may still be drawing, or still taking the key), or the check fails.
+example=''
 example_on_window() {
-    local rows
-    rows=$(rows_on_screen "example$1")
-    [ "$(grep -c . <<<"$rows")" -eq 3 ] || fail "the window shows no matrix of three rows: $rows"
-    echo "example $1 on the window: $(tr '\n' '/' <<<"$rows")" >&2
-    echo "$rows"
-}
-# The answer to an example read off the screen: the midpoint of its largest and smallest number, as typed.
-answer_to() {
-    tr -s ' \n' '\n' <<<"$1" | grep -E '^[0-9]+$' | sort -n | sed -n '1p;$p' | paste -sd' ' |
-        awk '{ printf "%g\n", ($1 + $2) / 2 }'
+    within 10 rows_read "example$1" "$(matrix_band)" "$example" || fail "the window shows no new matrix: $rows"
+    example=$rows
+    echo "example $1 on the window: $(tr '\n' '/' <<<"$example")"
 }
 
+# Example NUMBER answered ANSWER at a typist's pace: Return for it and on the answer button, the answer once the
+# box shows, and Return; the box must then go.
+answer_in_box() {
+    key Return Return
+    window_named 'Ввод ответа' >/dev/null || fail "no answer box opened for example $1"
+    xdotool type --delay 50 "$2"
+    key Return
+    within 10 no_window_named 'Ввод ответа' || fail "the answer box of example $1 did not close"
+}
 # Example NUMBER taken as a quick typist takes it: Return for it and, once it shows, Return on the answer button,
 # the right answer and Return, typed ahead of the answer box.
 answer_ahead() {
-    local example answer
     key Return
-    example=$(example_on_window "$1")
-    answer=$(answer_to "$example")
-    echo "typing ahead: Return $answer Return"
-    type_ahead Return "$answer" Return
+    example_on_window "$1"
+    echo "typing ahead: Return ${answers[$1 - 1]} Return"
+    type_ahead Return "${answers[$1 - 1]}" Return
 }
 
 # The compositors and what runs on them run as an unprivileged user, nobody when this runs as root: every

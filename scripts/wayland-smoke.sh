@@ -8,7 +8,7 @@
 set -euo pipefail
 program=$1 app_id=$2
 source "$(dirname "$0")/end-to-end-common.sh"
-read_layout "$program"
+read_build_facts "$program"
 start_sway
 install -m 755 "$program" "$scratch/testola" # the user's own copy
 
@@ -43,13 +43,14 @@ place_of "$window"
 [ "${WIDTH}x$HEIGHT" = "${window_width}x$window_height" ] || fail "the window is ${WIDTH}x$HEIGHT"
 
 key Return # the first example
-example=$(example_on_window 1)
+example_on_window 1
 key Return # the answer box
 box=$(first_window -vF '"name":"Testola"') || fail "the answer box did not open"
 echo "answer box: $box"
-shown=$(place_of "$box" && rows_on_screen answer "${WIDTH}x$HEIGHT+$X+$Y")
-[ "${shown// /}" = "${example// /}" ] || fail "while the answer box is open, the screen shows" \
-    "$(tr '\n' '/' <<<"$shown") where the example is $(tr '\n' '/' <<<"$example")"
+box_band=$(place_of "$box" && echo "${WIDTH}x$HEIGHT+$X+$Y")
+box_shows_example() { rows_read answer "$box_band" && [ "${rows// /}" = "${example// /}" ]; }
+within 10 box_shows_example || fail "while the answer box is open, the screen shows" \
+    "$(tr '\n' '/' <<<"$rows") where the example is $(tr '\n' '/' <<<"$example")"
 # A wrong answer, typed at leisure: no midpoint of numbers from 0 to 10 is 11.
 type_ahead 11
 key Return

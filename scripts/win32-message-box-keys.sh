@@ -7,18 +7,18 @@
 set -euo pipefail
 build=$1 runs=${2:-5}
 source "$(dirname "$0")/end-to-end-common.sh"
+active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 
 for run in $(seq "$runs"); do
     start_in_session wine "$build/bench/win32/testola_win32_message_box_keys.exe" >"$scratch/keys.log" 2>&1
     pid=${sessions[-1]}
     window=$(window_named MessageBoxKeys) || fail "the window did not appear"
     xdotool windowactivate --sync "$window"
-    sleep 0.3
     xdotool key Return
-    window_named Box >/dev/null || fail "the message box did not open"
-    sleep 0.3
+    box=$(window_named Box) || fail "the message box did not open"
+    within 10 active "$box" || fail "the message box did not take the keyboard"
     xdotool key --delay 5 Return a b c d
-    sleep 1
+    within 10 no_window_named Box || fail "Return did not close the message box"
     xdotool windowactivate --sync "$window"
     xdotool key Escape
     wait "$pid"

@@ -182,8 +182,9 @@ deb() {
         "Depends: qt6-translations-l10n" "Recommends: qt6-wayland"
 }
 
-# Unpacks the .deb and starts its program: offscreen it must keep running (it only ends when told to), and on a
-# virtual X screen its window must carry the program's icon at the sizes a desktop asks for.
+# Unpacks the .deb and starts its program. Offscreen, where nothing is seen, it must come to wait for events (in
+# poll, as the kernel names where it waits) and not end by itself; on a virtual X screen its window must map with
+# its title and carry the program's icon at the sizes a desktop asks for.
 # Usage: deb_runs offscreen|x11 DEB   (exits 77, skipped, for x11 when Xvfb or the X tools are missing)
 deb_runs() {
     local size icons wm_class startup_class
@@ -194,11 +195,12 @@ deb_runs() {
     if [ "$1" = offscreen ]; then
         start_in_session env QT_QPA_PLATFORM=offscreen "$scratch/root/usr/bin/testola"
         program_pid=${sessions[-1]}
+        within 10 grep -qs poll "/proc/$program_pid/wchan" ||
+            { fail_if_ended "before it waited for events"; fail "the program never waited for events"; }
     else
         start_x
         start_program "$scratch/root/usr/bin/testola"
     fi
-    sleep 1
     fail_if_ended "by itself"
     [ "$1" = x11 ] || return 0
     icons=$(xprop -id "$window" _NET_WM_ICON | grep -oE 'Icon \([0-9]+ x [0-9]+\)') || fault "the window has no icon"
