@@ -23,6 +23,7 @@
 #include <QTest>
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <qpa/qwindowsysteminterface.h>
@@ -428,9 +429,11 @@ void QueueForWindow(QWidget& window, const QString& keys) {
     QueueForWindow(window.windowHandle(), keys);
 }
 
-// Waits until the queued keys are taken; a box left open by a lost key is closed, and the test fails. The
-// deadline ends with the wait, so that on a loaded machine it never closes a box of a later test.
-void TakeQueuedKeys() {
+// Waits until the queued keys are taken: the test has queued its last (`allQueued`), Qt's queue of window-system
+// events is empty and no box is open. The wait ends there, from the outermost event loop, where no handler is
+// running and so the key handover holds no key. A box left open by a lost key is closed at the deadline, and the
+// test fails. The deadline ends with the wait, so that on a loaded machine it never closes a box of a later test.
+void TakeQueuedKeys(const std::function<bool()>& allQueued = [] { return true; }) {
     QTimer deadline;
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, [] {
@@ -440,7 +443,13 @@ void TakeQueuedKeys() {
         }
     });
     deadline.start(kWaitDeadline);
-    QTest::qWait(300);
+    const bool taken = QTest::qWaitFor(
+        [&allQueued] {
+            return allQueued() && QWindowSystemInterface::windowSystemEventsQueued() == 0 &&
+                   QApplication::activeModalWidget() == nullptr;
+        },
+        static_cast<int>(kWaitDeadline.count()));
+    EXPECT_TRUE(taken) << "keys were still queued after " << kWaitDeadline.count() << " ms";
 }
 
 // The keys a window takes, each as + or - (pressed or released) and its text.
@@ -465,19 +474,21 @@ protected:
 TEST_P(BoxesHidingAfterTheirLastFrame, KeysQueuedAsABoxClosesReachTheWindowInTheOrderTyped) {
     KeysTaken taken(m_window);
     QMetaObject::Connection wake;
-    OnNextModal([&wake](QWidget* modal) {
+    bool lastQueued = false;
+    OnNextModal([&wake, &lastQueued](QWidget* modal) {
         QWindow* box = modal->windowHandle();
         QueueForWindow(box, QStringLiteral("\nab"));
-        wake =
-            QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, box, [box, &wake] {
-                if (!box->isVisible()) {
-                    QObject::disconnect(wake);
-                    QueueForWindow(box, QStringLiteral("cd"));
-                }
-            });
+        wake = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, box,
+                                [box, &wake, &lastQueued] {
+                                    if (!box->isVisible()) {
+                                        QObject::disconnect(wake);
+                                        QueueForWindow(box, QStringLiteral("cd"));
+                                        lastQueued = true;
+                                    }
+                                });
     });
     m_runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0", kExtras);
-    TakeQueuedKeys();
+    TakeQueuedKeys([&lastQueued] { return lastQueued; });
     QObject::disconnect(wake);
     EXPECT_EQ(taken.Keys.toStdString(), "-\r+a-a+b-b+c-c+d-d");
 }
