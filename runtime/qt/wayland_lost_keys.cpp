@@ -1,9 +1,9 @@
 #include "wayland_lost_keys.h"
 
 #include "qt_runtime.h"
+#include "xkb_key.h"
 
 #include <QGuiApplication>
-#include <QtGui/private/qxkbcommon_p.h>
 #include <algorithm>
 #include <cstring>
 #include <qpa/qplatformnativeinterface.h>
@@ -209,12 +209,10 @@ void WaylandLostKeys::Key(uint32_t time, uint32_t key, uint32_t state) {
         return;
     }
     const xkb_keycode_t code = key + kXkbKeycodeOffset;
-    const xkb_keysym_t symbol = xkb_state_key_get_one_sym(m_xkbState.get(), code);
-    const Qt::KeyboardModifiers modifiers = QXkbCommon::modifiers(m_xkbState.get());
+    const XkbKey read = ReadXkbKey(m_xkbState.get(), code);
     const QEvent::Type type = state == WL_KEYBOARD_KEY_STATE_RELEASED ? QEvent::KeyRelease : QEvent::KeyPress;
-    QWindowSystemInterface::handleExtendedKeyEvent(
-        m_focus, time, type, QXkbCommon::keysymToQtKey(symbol, modifiers, m_xkbState.get(), code), modifiers, code,
-        symbol, m_nativeModifiers, QXkbCommon::lookupString(m_xkbState.get(), code));
+    QWindowSystemInterface::handleExtendedKeyEvent(m_focus, time, type, read.QtKey, read.Modifiers, code, read.Symbol,
+                                                   m_nativeModifiers, read.Text);
 }
 
 void WaylandLostKeys::Modifiers(uint32_t depressed, uint32_t latched, uint32_t locked, uint32_t group) {
