@@ -396,7 +396,7 @@ TEST(RealProgram, AFailureIsReportedAndEndsTheProgramWithAFailureStatus) {
 
     const int status = RunEventLoop();
 
-    EXPECT_NE(status, 0);
+    EXPECT_EQ(status, 1);
     EXPECT_EQ(shown->title.toStdString(), "Testola");
     EXPECT_EQ(shown->text.toStdString(), RunTimeErrorDescription(RunTimeErrorKind::FloatingPointFault));
     EXPECT_EQ(shown->icon, QMessageBox::Critical);
