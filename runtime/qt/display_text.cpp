@@ -1,5 +1,7 @@
 #include "display_text.h"
 
+#include "title_bar.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
@@ -8,8 +10,6 @@ namespace testola {
 
 namespace {
 constexpr double kTitleBarPoints = 11.0;
-// The frame's icon and its minimise, maximise and close buttons, each about as wide as the bar is high.
-constexpr int kFramePartsBesideTitle = 4;
 constexpr int kTitleBarPadding = 6;
 } // namespace
 
@@ -26,8 +26,9 @@ int TitleBarWidth(const QString& title) {
         font.setPointSizeF(kTitleBarPoints);
     }
     const QFontMetrics metrics(font);
+    // The frame's icon and buttons are each about as wide as the bar is high.
     const int barHeight = metrics.height() + 2 * kTitleBarPadding;
-    return metrics.horizontalAdvance(title) + kFramePartsBesideTitle * barHeight;
+    return TitleBarWidth(metrics.horizontalAdvance(title), barHeight, barHeight, 0);
 }
 
 } // namespace testola
