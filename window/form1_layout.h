@@ -11,13 +11,13 @@
 namespace testola {
 
 // The window is laid out in twips, as it was designed: 1440 to the inch, so 15 to a pixel at 96 dots per inch.
+// (window/CMakeLists.txt reads these two and Form1Client from here.)
 inline constexpr int TwipsPerInch = 1440;
 inline constexpr int DesignDotsPerInch = 96;
-inline constexpr int TwipsPerPixel = TwipsPerInch / DesignDotsPerInch;
 
-// In pixels at the designed 96 dots per inch; a front end scales them to its screen.
-constexpr int TwipsToPixels(int twips) {
-    return twips / TwipsPerPixel;
+// Twips in pixels on a screen of the given density, rounded to the nearest pixel (twips are never negative).
+constexpr int TwipsToPixels(int twips, double dotsPerInch = DesignDotsPerInch) {
+    return static_cast<int>(twips * dotsPerInch / TwipsPerInch + 0.5);
 }
 
 struct TwipsRect {
@@ -26,6 +26,19 @@ struct TwipsRect {
     int Width;
     int Height;
 };
+
+struct PixelEdges {
+    int Left;
+    int Top;
+    int Right;
+    int Bottom;
+};
+
+// The far edges are scaled, not the sizes, so that controls that touch in twips touch on the screen.
+constexpr PixelEdges TwipsToPixels(const TwipsRect& twips, double dotsPerInch = DesignDotsPerInch) {
+    return {TwipsToPixels(twips.Left, dotsPerInch), TwipsToPixels(twips.Top, dotsPerInch),
+            TwipsToPixels(twips.Left + twips.Width, dotsPerInch), TwipsToPixels(twips.Top + twips.Height, dotsPerInch)};
+}
 
 // The controls' names.
 inline constexpr std::string_view Command1 = "Command1"; // exit
