@@ -1,5 +1,6 @@
 #include "display_text.h"
 
+#include "line_breaks.h"
 #include "title_bar.h"
 
 #include <QApplication>
@@ -14,9 +15,12 @@ constexpr int kTitleBarPadding = 6;
 } // namespace
 
 QString ToDisplayText(std::string_view text) {
-    QString display = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    display.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return display;
+    return ToDisplayText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+QString ToDisplayText(QString text) {
+    return text.replace(QLatin1String(LineBreak.data(), static_cast<qsizetype>(LineBreak.size())),
+                        QStringLiteral("\n"));
 }
 
 int TitleBarWidth(const QString& title) {

@@ -1,10 +1,10 @@
 #include "win32_form1.h"
 
 #include "accessible_text.h"
-#include "caption_lines.h"
 #include "contrast.h"
 #include "device_pixels.h"
 #include "focus_ring.h"
+#include "line_breaks.h"
 #include "wide_text.h"
 #include "window_resources.h"
 
@@ -375,7 +375,7 @@ void Win32Form1::DrawItem(const DRAWITEMSTRUCT& item) {
     // The panel: a button face with its caption's lines each centred across, the block centred down.
     RECT face = box;
     DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH);
-    const std::vector<std::wstring> lines = CaptionLines(m_panelCaption);
+    const std::vector<std::string_view> lines = SplitLines(m_panelCaption);
     HGDIOBJ previousFont = SelectObject(item.hDC, m_windowFont);
     TEXTMETRICW metrics{};
     GetTextMetricsW(item.hDC, &metrics);
@@ -387,9 +387,10 @@ void Win32Form1::DrawItem(const DRAWITEMSTRUCT& item) {
     SetTextColor(item.hDC, ToColorRef(text));
     const int lineHeight = metrics.tmHeight;
     int top = box.top + (box.bottom - box.top - static_cast<int>(lines.size()) * lineHeight) / 2;
-    for (const std::wstring& line : lines) {
+    for (const std::string_view line : lines) {
         RECT band{box.left, top, box.right, top + lineHeight};
-        DrawTextW(item.hDC, line.c_str(), static_cast<int>(line.size()), &band,
+        const std::wstring wide = ToWide(line);
+        DrawTextW(item.hDC, wide.c_str(), static_cast<int>(wide.size()), &band,
                   DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
         top += lineHeight;
     }
@@ -556,9 +557,9 @@ void Win32Form1::SetFocus(std::string_view button) {
 }
 
 void Win32Form1::SetPanelCaption(const std::string& text) {
-    m_panelCaption = ToWide(text);
+    m_panelCaption = text;
     // Kept as the control's text too, where assistive technology reads it.
-    SetWindowTextW(At(Command3).Window, m_panelCaption.c_str());
+    SetWindowTextW(At(Command3).Window, ToWide(text).c_str());
     InvalidateRect(At(Command3).Window, nullptr, TRUE);
 }
 
