@@ -8,6 +8,7 @@
 #include "monotonic_clock.h"
 #include "qt_form1.h"
 #include "qt_layout.h"
+#include "qt_program.h"
 #include "qt_runtime.h"
 #include "random_sequence.h"
 
@@ -170,11 +171,8 @@ int main(int argc, char* argv[]) {
     if (std::strcmp(mode, "clicks") == 0) {
         return MeasureClicks();
     }
-    testola::QtRuntime runtime;
-    testola::RandomSequence random;
-    testola::QtForm1 form(runtime, random);
-    runtime.SetWindow(&form);
-    FirstFrameWatch watch(&form);
-    form.show();
+    testola::QtProgram<> program;
+    FirstFrameWatch watch(&program.form);
+    program.form.show();
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include "qt_form1.h"
 #include "qt_layout.h"
 #include "qt_printing.h"
+#include "qt_program.h"
 #include "qt_runtime.h"
 #include "random_sequence.h"
 #include "row_name.h"
@@ -301,15 +302,9 @@ TEST_P(ResultBox, IsWideEnoughForTheVerdictsTitleInTheWindowManagersTitleBar) {
 
 INSTANTIATE_TEST_SUITE_P(Scores, ResultBox, ::testing::Values(16, 12, 8, 6));
 
-// The window put together with a Qt runtime as the program's entry does it, and shown.
-template <class RandomType = RandomSequence> struct ShownProgram {
-    ShownProgram() {
-        runtime.SetWindow(&form);
-        form.show();
-    }
-    QtRuntime runtime;
-    RandomType random;
-    QtForm1 form{runtime, random};
+// The program as its entry puts it together, and shown.
+template <class RandomType = RandomSequence> struct ShownProgram : QtProgram<RandomType> {
+    ShownProgram() { this->form.show(); }
 };
 
 // The program itself, with its real dialogs, taken through a whole exam by keyboard alone.
