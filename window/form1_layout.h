@@ -59,6 +59,9 @@ enum class ControlFont { Window, SmallBold, TitleBold };
 
 struct ControlLayout {
     std::string_view Name;
+    // A number of the control's own, where a toolkit tells controls apart by number (Win32's control ids); written
+    // in the row so that reordering the table renumbers nothing.
+    int Id;
     ControlKind Kind;
     TwipsRect Box;
     std::string_view Caption;
@@ -76,14 +79,14 @@ inline constexpr TwipsRect Form1Client{0, 0, 4695, 2055};
 // technology calls a control whose caption does not say what it is; empty where the caption does.
 // clang-format off
 inline constexpr std::array<ControlLayout, 8> Form1Controls{{
-    {Command6, ControlKind::PushButton, {2400, 600, 2175, 255}, AnswerCaption, AnswerCaption, false, 1, ControlFont::Window, ""},
-    {Command5, ControlKind::PushButton, {120, 1680, 4455, 255}, ResultCaption, ResultCaption, false, 2, ControlFont::Window, ""},
-    {Command4, ControlKind::PushButton, {120, 600, 2175, 255}, StartCaption, StartCaption, true, 0, ControlFont::Window, ""},
-    {Command3, ControlKind::Panel, {0, 480, 4695, 1575}, "", "", false, 6, ControlFont::Window, PanelName},
-    {Command2, ControlKind::PushButton, {3960, 120, 255, 255}, MinimiseCaption, MinimiseTooltip, true, 3, ControlFont::SmallBold, MinimiseTooltip},
-    {Command1, ControlKind::PushButton, {4320, 120, 255, 255}, ExitCaption, ExitTooltip, true, 4, ControlFont::SmallBold, ExitTooltip},
-    {Image1, ControlKind::Icon, {120, 120, 255, 255}, "", "", true, -1, ControlFont::Window, ""},
-    {Label1, ControlKind::Strip, {60, 60, 4575, 375}, StripCaption, "", true, -1, ControlFont::TitleBold, ""},
+    {Command6, 100, ControlKind::PushButton, {2400, 600, 2175, 255}, AnswerCaption, AnswerCaption, false, 1, ControlFont::Window, ""},
+    {Command5, 101, ControlKind::PushButton, {120, 1680, 4455, 255}, ResultCaption, ResultCaption, false, 2, ControlFont::Window, ""},
+    {Command4, 102, ControlKind::PushButton, {120, 600, 2175, 255}, StartCaption, StartCaption, true, 0, ControlFont::Window, ""},
+    {Command3, 103, ControlKind::Panel, {0, 480, 4695, 1575}, "", "", false, 6, ControlFont::Window, PanelName},
+    {Command2, 104, ControlKind::PushButton, {3960, 120, 255, 255}, MinimiseCaption, MinimiseTooltip, true, 3, ControlFont::SmallBold, MinimiseTooltip},
+    {Command1, 105, ControlKind::PushButton, {4320, 120, 255, 255}, ExitCaption, ExitTooltip, true, 4, ControlFont::SmallBold, ExitTooltip},
+    {Image1, 106, ControlKind::Icon, {120, 120, 255, 255}, "", "", true, -1, ControlFont::Window, ""},
+    {Label1, 107, ControlKind::Strip, {60, 60, 4575, 375}, StripCaption, "", true, -1, ControlFont::TitleBold, ""},
 }};
 // clang-format on
 
