@@ -1,7 +1,6 @@
 #include "wayland_lost_keys.h"
 
 #include "qt_runtime.h"
-#include "xkb_key.h"
 
 #include <QGuiApplication>
 #include <algorithm>
@@ -11,7 +10,6 @@
 #include <sys/mman.h>
 #include <unistd.h>
 #include <wayland-client.h>
-#include <xkbcommon/xkbcommon.h>
 
 namespace testola {
 
@@ -78,16 +76,6 @@ struct WaylandListeners {
     static constexpr wl_seat_listener Seat{Capabilities, SeatName};
     static constexpr wl_keyboard_listener Keyboard{Keymap, Enter, Leave, Key, Modifiers, RepeatInfo};
 };
-
-void WaylandLostKeys::XkbDeleter::operator()(xkb_context* context) const {
-    xkb_context_unref(context);
-}
-void WaylandLostKeys::XkbDeleter::operator()(xkb_keymap* keymap) const {
-    xkb_keymap_unref(keymap);
-}
-void WaylandLostKeys::XkbDeleter::operator()(xkb_state* state) const {
-    xkb_state_unref(state);
-}
 
 WaylandLostKeys::WaylandLostKeys() {
     if (!IsWaylandClient()) {

@@ -17,4 +17,11 @@ struct XkbKey {
 
 XkbKey ReadXkbKey(xkb_state* state, xkb_keycode_t code);
 
+// Lets std::unique_ptr free what XKB made.
+struct XkbFree {
+    void operator()(xkb_context* context) const { xkb_context_unref(context); }
+    void operator()(xkb_keymap* keymap) const { xkb_keymap_unref(keymap); }
+    void operator()(xkb_state* state) const { xkb_state_unref(state); }
+};
+
 } // namespace testola

@@ -24,14 +24,5 @@ INSTANTIATE_TEST_SUITE_P(Densities, TwipsOnScreen,
                                            ScaleRow{{"SmallButtonAt192"}, 255, 192, 34}),
                          RowName{});
 
-TEST(TwipsBox, ScalesTheEdgesSoThatTouchingControlsStillTouch) {
-    // The answer button at 1.5 times the density: 2400 to 4575 twips is 240 to 457.5, which rounds to 458.
-    const PixelEdges answer = TwipsToPixels({2400, 600, 2175, 255}, 144);
-    EXPECT_EQ(answer.Left, 240);
-    EXPECT_EQ(answer.Top, 60);
-    EXPECT_EQ(answer.Right, 458);
-    EXPECT_EQ(answer.Bottom, 86);
-}
-
 } // namespace
 } // namespace testola::testing

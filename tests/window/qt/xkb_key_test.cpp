@@ -42,12 +42,6 @@ struct KeyRow : NamedRow {
 
 class XkbKeys : public ::testing::TestWithParam<KeyRow> {};
 
-struct XkbFree {
-    void operator()(xkb_context* context) const { xkb_context_unref(context); }
-    void operator()(xkb_keymap* keymap) const { xkb_keymap_unref(keymap); }
-    void operator()(xkb_state* state) const { xkb_state_unref(state); }
-};
-
 TEST_P(XkbKeys, AreTheKeysQtsOwnKeyboardReports) {
     const KeyRow& row = GetParam();
     const std::unique_ptr<xkb_context, XkbFree> context(xkb_context_new(XKB_CONTEXT_NO_FLAGS));
