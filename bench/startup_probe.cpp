@@ -4,6 +4,7 @@
 // Usage: testola_startup_probe program|bare|text|controls|clicks
 
 #include "application_setup.h"
+#include "display_text.h"
 #include "form1_layout.h"
 #include "monotonic_clock.h"
 #include "qt_form1.h"
@@ -151,13 +152,13 @@ int main(int argc, char* argv[]) {
         bare.setFixedSize(kWindowSize);
         std::vector<std::unique_ptr<QWidget>> controls;
         for (const testola::ControlLayout& row : testola::Form1Controls) {
-            const QString caption = testola::ToQString(row.Caption);
+            const QString caption = testola::ToDisplayText(row.Caption);
             const bool isButton =
                 row.Kind == testola::ControlKind::PushButton || row.Kind == testola::ControlKind::Panel;
             auto control = isButton ? std::unique_ptr<QWidget>(new QPushButton(caption, &bare))
                                     : std::unique_ptr<QWidget>(new QLabel(caption, &bare));
             control->setGeometry(testola::ToPixels(row.Box));
-            control->setToolTip(testola::ToQString(row.Tooltip));
+            control->setToolTip(testola::ToDisplayText(row.Tooltip));
             control->setEnabled(row.Enabled);
             controls.push_back(std::move(control));
         }

@@ -26,10 +26,6 @@ QRect ToPixels(const TwipsRect& twips, double scale) {
     return {box.Left, box.Top, box.Right - box.Left, box.Bottom - box.Top};
 }
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QColor ToColour(Rgb rgb) {
     return QColor(rgb.Red, rgb.Green, rgb.Blue);
 }
