@@ -55,10 +55,20 @@ protected:
 };
 
 TEST(Waits, FailInsteadOfHangingWhenNoDialogOpensOrOneStaysOpen) {
+    // The wait's failure is caught here as it is reported, and reported again for the check around it.
     EXPECT_NONFATAL_FAILURE(
         {
-            OnNextModal([](QWidget*) {}, std::chrono::milliseconds(50));
-            QTest::qWait(200);
+            ::testing::TestPartResultArray failures;
+            {
+                const ::testing::ScopedFakeTestPartResultReporter caught(
+                    ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+                OnNextModal([](QWidget*) {}, std::chrono::milliseconds(50));
+                static_cast<void>(QTest::qWaitFor([&failures] { return failures.size() > 0; },
+                                                  static_cast<int>(kWaitDeadline.count())));
+            }
+            for (int index = 0; index < failures.size(); ++index) {
+                ADD_FAILURE() << failures.GetTestPartResult(index).message();
+            }
         },
         "no dialog opened within 50 ms");
     EXPECT_NONFATAL_FAILURE(
@@ -333,18 +343,22 @@ TEST(RealProgram, AWholeExamByKeyboardWithTheRealDialogs) {
     EXPECT_EQ(verdict->text,
               QString::fromStdString(MakeVerdict(16).Body).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
-    // What the window shows once the box has closed, read from its backing store rather than painted anew: the
-    // focus ring, just inside a button's edge, on the exam button alone.
-    QTest::qWait(50);
-    const QImage shown = form.screen()->grabWindow(form.winId()).toImage();
+    // What the window shows once the box has closed and the window has been drawn again, read from its backing
+    // store rather than painted anew: the focus ring, just inside a button's edge, on the exam button alone.
     QStringList marked;
-    for (const char* name : {"Command1", "Command2", "Command4", "Command5", "Command6"}) {
-        const QRect box = form.findChild<QPushButton*>(QString::fromLatin1(name))->geometry();
-        if (shown.pixel(box.left() + 1, box.center().y()) != shown.pixel(box.left() + 2, box.center().y())) {
-            marked << QString::fromLatin1(name);
+    const auto readMarks = [&form, &marked] {
+        const QImage shown = form.screen()->grabWindow(form.winId()).toImage();
+        marked.clear();
+        for (const char* name : {"Command1", "Command2", "Command4", "Command5", "Command6"}) {
+            const QRect box = form.findChild<QPushButton*>(QString::fromLatin1(name))->geometry();
+            if (shown.pixel(box.left() + 1, box.center().y()) != shown.pixel(box.left() + 2, box.center().y())) {
+                marked << QString::fromLatin1(name);
+            }
         }
-    }
-    EXPECT_EQ(marked, QStringList{QStringLiteral("Command4")});
+        return marked == QStringList{QStringLiteral("Command4")};
+    };
+    EXPECT_TRUE(QTest::qWaitFor(readMarks, static_cast<int>(kWaitDeadline.count())))
+        << "marked: " << marked.join(QLatin1Char(' ')).toStdString();
 }
 
 // A larger desktop font enlarges the window by its ratio to Qt's 9 points; the boxes take the font itself, not
