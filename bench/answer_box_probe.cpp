@@ -7,10 +7,8 @@
 
 #include "application_setup.h"
 #include "monotonic_clock.h"
-#include "qt_form1.h"
 #include "qt_layout.h"
-#include "qt_runtime.h"
-#include "random_sequence.h"
+#include "qt_program.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -130,12 +128,9 @@ int main(int argc, char* argv[]) {
         return TimeBox(bare, false);
     }
     testola::PrepareApplication(application);
-    testola::QtRuntime runtime;
-    testola::RandomSequence random;
-    testola::QtForm1 form(runtime, random);
-    runtime.SetWindow(&form);
+    testola::QtProgram<> program;
     if (std::strcmp(mode, "exams") == 0) {
-        return RunExams(form);
+        return RunExams(program.form);
     }
-    return TimeBox(form, true);
+    return TimeBox(program.form, true);
 }

@@ -4,10 +4,12 @@
 // Usage: testola_startup_probe program|bare|text|controls|clicks
 
 #include "application_setup.h"
+#include "display_text.h"
 #include "form1_layout.h"
 #include "monotonic_clock.h"
 #include "qt_form1.h"
 #include "qt_layout.h"
+#include "qt_program.h"
 #include "qt_runtime.h"
 #include "random_sequence.h"
 
@@ -150,13 +152,13 @@ int main(int argc, char* argv[]) {
         bare.setFixedSize(kWindowSize);
         std::vector<std::unique_ptr<QWidget>> controls;
         for (const testola::ControlLayout& row : testola::Form1Controls) {
-            const QString caption = testola::ToQString(row.Caption);
+            const QString caption = testola::ToDisplayText(row.Caption);
             const bool isButton =
                 row.Kind == testola::ControlKind::PushButton || row.Kind == testola::ControlKind::Panel;
             auto control = isButton ? std::unique_ptr<QWidget>(new QPushButton(caption, &bare))
                                     : std::unique_ptr<QWidget>(new QLabel(caption, &bare));
             control->setGeometry(testola::ToPixels(row.Box));
-            control->setToolTip(testola::ToQString(row.Tooltip));
+            control->setToolTip(testola::ToDisplayText(row.Tooltip));
             control->setEnabled(row.Enabled);
             controls.push_back(std::move(control));
         }
@@ -170,11 +172,8 @@ int main(int argc, char* argv[]) {
     if (std::strcmp(mode, "clicks") == 0) {
         return MeasureClicks();
     }
-    testola::QtRuntime runtime;
-    testola::RandomSequence random;
-    testola::QtForm1 form(runtime, random);
-    runtime.SetWindow(&form);
-    FirstFrameWatch watch(&form);
-    form.show();
+    testola::QtProgram<> program;
+    FirstFrameWatch watch(&program.form);
+    program.form.show();
     return QApplication::exec();
 }

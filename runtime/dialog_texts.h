@@ -8,4 +8,8 @@ namespace testola {
 inline constexpr std::string_view OkText = "ОК";
 inline constexpr std::string_view CancelText = "Отмена";
 
+// What the keypad's decimal key types in the answer field, whatever the keyboard layout: the Russian one gives a
+// comma, which would end the number.
+inline constexpr char KeypadDecimalPoint = '.';
+
 } // namespace testola

@@ -11,6 +11,9 @@ enum class RunTimeErrorKind {
     FloatingPointFault,
 };
 
+// The program's exit status once a run-time error has ended it.
+inline constexpr int RunTimeErrorStatus = 1;
+
 class RunTimeError : public std::runtime_error {
 public:
     explicit RunTimeError(RunTimeErrorKind kind);

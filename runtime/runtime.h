@@ -15,6 +15,10 @@ struct InputBoxParts {
     std::string FieldDescription;
     // Under the field, in smaller type; nothing is shown when it is empty.
     std::string Hint;
+
+    // The lines' and the hint's type beside the box's own, in percent.
+    static constexpr int LinesAbovePercent = 150;
+    static constexpr int HintPercent = 85;
 };
 
 // The platform operations that only the window uses, behind one interface so that tests can script them: the

@@ -11,13 +11,13 @@
 namespace testola {
 
 // The window is laid out in twips, as it was designed: 1440 to the inch, so 15 to a pixel at 96 dots per inch.
+// (window/CMakeLists.txt reads these two and Form1Client from here.)
 inline constexpr int TwipsPerInch = 1440;
 inline constexpr int DesignDotsPerInch = 96;
-inline constexpr int TwipsPerPixel = TwipsPerInch / DesignDotsPerInch;
 
-// In pixels at the designed 96 dots per inch; a front end scales them to its screen.
-constexpr int TwipsToPixels(int twips) {
-    return twips / TwipsPerPixel;
+// Twips in pixels on a screen of the given density, rounded to the nearest pixel (twips are never negative).
+constexpr int TwipsToPixels(int twips, double dotsPerInch = DesignDotsPerInch) {
+    return static_cast<int>(twips * dotsPerInch / TwipsPerInch + 0.5);
 }
 
 struct TwipsRect {
@@ -26,6 +26,19 @@ struct TwipsRect {
     int Width;
     int Height;
 };
+
+struct PixelEdges {
+    int Left;
+    int Top;
+    int Right;
+    int Bottom;
+};
+
+// The far edges are scaled, not the sizes, so that controls that touch in twips touch on the screen.
+constexpr PixelEdges TwipsToPixels(const TwipsRect& twips, double dotsPerInch = DesignDotsPerInch) {
+    return {TwipsToPixels(twips.Left, dotsPerInch), TwipsToPixels(twips.Top, dotsPerInch),
+            TwipsToPixels(twips.Left + twips.Width, dotsPerInch), TwipsToPixels(twips.Top + twips.Height, dotsPerInch)};
+}
 
 // The controls' names.
 inline constexpr std::string_view Command1 = "Command1"; // exit
@@ -46,6 +59,9 @@ enum class ControlFont { Window, SmallBold, TitleBold };
 
 struct ControlLayout {
     std::string_view Name;
+    // A number of the control's own, where a toolkit tells controls apart by number (Win32's control ids); written
+    // in the row so that reordering the table renumbers nothing.
+    int Id;
     ControlKind Kind;
     TwipsRect Box;
     std::string_view Caption;
@@ -63,14 +79,14 @@ inline constexpr TwipsRect Form1Client{0, 0, 4695, 2055};
 // technology calls a control whose caption does not say what it is; empty where the caption does.
 // clang-format off
 inline constexpr std::array<ControlLayout, 8> Form1Controls{{
-    {Command6, ControlKind::PushButton, {2400, 600, 2175, 255}, AnswerCaption, AnswerCaption, false, 1, ControlFont::Window, ""},
-    {Command5, ControlKind::PushButton, {120, 1680, 4455, 255}, ResultCaption, ResultCaption, false, 2, ControlFont::Window, ""},
-    {Command4, ControlKind::PushButton, {120, 600, 2175, 255}, StartCaption, StartCaption, true, 0, ControlFont::Window, ""},
-    {Command3, ControlKind::Panel, {0, 480, 4695, 1575}, "", "", false, 6, ControlFont::Window, PanelName},
-    {Command2, ControlKind::PushButton, {3960, 120, 255, 255}, MinimiseCaption, MinimiseTooltip, true, 3, ControlFont::SmallBold, MinimiseTooltip},
-    {Command1, ControlKind::PushButton, {4320, 120, 255, 255}, ExitCaption, ExitTooltip, true, 4, ControlFont::SmallBold, ExitTooltip},
-    {Image1, ControlKind::Icon, {120, 120, 255, 255}, "", "", true, -1, ControlFont::Window, ""},
-    {Label1, ControlKind::Strip, {60, 60, 4575, 375}, StripCaption, "", true, -1, ControlFont::TitleBold, ""},
+    {Command6, 100, ControlKind::PushButton, {2400, 600, 2175, 255}, AnswerCaption, AnswerCaption, false, 1, ControlFont::Window, ""},
+    {Command5, 101, ControlKind::PushButton, {120, 1680, 4455, 255}, ResultCaption, ResultCaption, false, 2, ControlFont::Window, ""},
+    {Command4, 102, ControlKind::PushButton, {120, 600, 2175, 255}, StartCaption, StartCaption, true, 0, ControlFont::Window, ""},
+    {Command3, 103, ControlKind::Panel, {0, 480, 4695, 1575}, "", "", false, 6, ControlFont::Window, PanelName},
+    {Command2, 104, ControlKind::PushButton, {3960, 120, 255, 255}, MinimiseCaption, MinimiseTooltip, true, 3, ControlFont::SmallBold, MinimiseTooltip},
+    {Command1, 105, ControlKind::PushButton, {4320, 120, 255, 255}, ExitCaption, ExitTooltip, true, 4, ControlFont::SmallBold, ExitTooltip},
+    {Image1, 106, ControlKind::Icon, {120, 120, 255, 255}, "", "", true, -1, ControlFont::Window, ""},
+    {Label1, 107, ControlKind::Strip, {60, 60, 4575, 375}, StripCaption, "", true, -1, ControlFont::TitleBold, ""},
 }};
 // clang-format on
 

@@ -1,5 +1,8 @@
 #include "display_text.h"
 
+#include "line_breaks.h"
+#include "title_bar.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
@@ -8,15 +11,16 @@ namespace testola {
 
 namespace {
 constexpr double kTitleBarPoints = 11.0;
-// The frame's icon and its minimise, maximise and close buttons, each about as wide as the bar is high.
-constexpr int kFramePartsBesideTitle = 4;
 constexpr int kTitleBarPadding = 6;
 } // namespace
 
 QString ToDisplayText(std::string_view text) {
-    QString display = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    display.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return display;
+    return ToDisplayText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+QString ToDisplayText(QString text) {
+    return text.replace(QLatin1String(LineBreak.data(), static_cast<qsizetype>(LineBreak.size())),
+                        QStringLiteral("\n"));
 }
 
 int TitleBarWidth(const QString& title) {
@@ -26,8 +30,9 @@ int TitleBarWidth(const QString& title) {
         font.setPointSizeF(kTitleBarPoints);
     }
     const QFontMetrics metrics(font);
+    // The frame's icon and buttons are each about as wide as the bar is high.
     const int barHeight = metrics.height() + 2 * kTitleBarPadding;
-    return metrics.horizontalAdvance(title) + kFramePartsBesideTitle * barHeight;
+    return TitleBarWidth(metrics.horizontalAdvance(title), barHeight, barHeight, 0);
 }
 
 } // namespace testola

@@ -9,9 +9,9 @@ namespace testola {
 
 // Texts cross into Qt as UTF-8, with CR LF shown as a single line break.
 QString ToDisplayText(std::string_view text);
+QString ToDisplayText(QString text);
 
-// How wide a dialog must be for the window manager to show its whole title: the title in a bold title-bar font
-// of at least 11 points (the size the larger desktops use), beside the frame's icon and its three buttons.
+// TitleBarWidth for the title in a bold title-bar font of at least 11 points (the size the larger desktops use).
 int TitleBarWidth(const QString& title);
 
 } // namespace testola

@@ -15,9 +15,6 @@ namespace testola {
 
 namespace {
 
-constexpr double kExampleScale = 1.5;
-constexpr double kHintScale = 0.85;
-
 QLabel* MakeLabel(const QString& text, const char* name, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -25,14 +22,13 @@ QLabel* MakeLabel(const QString& text, const char* name, QWidget* parent) {
     return label;
 }
 
-void ScaleFont(QWidget* widget, double scale) {
+void ScaleFont(QWidget* widget, int percent) {
     QFont font = widget->font();
-    font.setPointSizeF(font.pointSizeF() * scale);
+    font.setPointSizeF(font.pointSizeF() * percent / 100.0);
     widget->setFont(font);
 }
 
-// The answer field. The keypad's decimal key means the decimal point, whatever the keyboard layout: with the
-// Russian one it types a comma, which would end the number.
+// The answer field, where the keypad's decimal key types KeypadDecimalPoint.
 class AnswerField : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
@@ -41,7 +37,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override {
         const bool decimalKey = event->key() == Qt::Key_Comma || event->key() == Qt::Key_Period;
         if (decimalKey && event->modifiers().testFlag(Qt::KeypadModifier)) {
-            insert(QStringLiteral("."));
+            insert(QString(QLatin1Char(KeypadDecimalPoint)));
             return;
         }
         QLineEdit::keyPressEvent(event);
@@ -57,7 +53,7 @@ InputBox::InputBox(QWidget* parent) : QDialog(parent) {
     m_example->setAlignment(Qt::AlignCenter);
     m_example->setFrameShape(QFrame::StyledPanel);
     m_example->setMargin(layout->spacing());
-    ScaleFont(m_example, kExampleScale);
+    ScaleFont(m_example, InputBoxParts::LinesAbovePercent);
     layout->addWidget(m_example);
 
     m_prompt = MakeLabel(QString(), "prompt", this);
@@ -69,7 +65,7 @@ InputBox::InputBox(QWidget* parent) : QDialog(parent) {
     layout->addWidget(m_answer);
 
     m_hint = MakeLabel(QString(), "hint", this);
-    ScaleFont(m_hint, kHintScale);
+    ScaleFont(m_hint, InputBoxParts::HintPercent);
     layout->addWidget(m_hint);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

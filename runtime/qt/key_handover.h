@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QPointer>
 #include <memory>
-#include <qpa/qwindowsysteminterface_p.h>
-#include <vector>
 
 class QWidget;
 
@@ -17,13 +14,14 @@ namespace testola {
 // from: the keys queued meanwhile (on Wayland, the lost keys of the box's surface) were typed after them, and a
 // release handled before its press would leave a button drawn pressed and never clicked. Keys for a hidden box
 // go to the window it belongs to.
-// Installed for the whole application while it exists; Qt takes one such handler at a time.
-class KeyHandover : public QWindowSystemEventHandler {
+// Installed for the whole application while it exists; Qt takes one such handler at a time. Qt's queue of
+// window-system events is private API, kept to key_handover.cpp.
+class KeyHandover {
 public:
     KeyHandover();
     KeyHandover(const KeyHandover&) = delete;
     KeyHandover& operator=(const KeyHandover&) = delete;
-    ~KeyHandover() override;
+    ~KeyHandover();
 
     // From just before the box is shown until the call that showed it returns.
     void Opening(QWidget* box);
@@ -33,12 +31,9 @@ public:
     // queued since.
     void Closed();
 
-    bool sendEvent(QWindowSystemInterfacePrivate::WindowSystemEvent* event) override;
-
 private:
-    QPointer<QWidget> m_box;
-    bool m_boxClosing = false;
-    std::vector<std::unique_ptr<QWindowSystemInterfacePrivate::KeyEvent>> m_held;
+    class Handler;
+    std::unique_ptr<Handler> m_handler;
 };
 
 } // namespace testola

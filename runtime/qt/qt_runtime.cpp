@@ -5,6 +5,7 @@
 #include "hide_on_close.h"
 #include "input_box.h"
 #include "key_handover.h"
+#include "run_time_error.h"
 #include "wayland_lost_keys.h"
 
 #include <QApplication>
@@ -18,8 +19,6 @@
 namespace testola {
 
 namespace {
-
-constexpr int kFailureStatus = 1;
 
 // Calls back once, as soon as the event loop is free after the window's first paint.
 class FirstFrameWatch : public QObject {
@@ -143,7 +142,7 @@ void QtRuntime::MinimiseWindow() {
 void QtRuntime::ReportRunTimeError(const std::string& description) {
     // Titled with the application's name, which the program sets from its build.
     ShowModalBox(MessageStyle::Stop, QCoreApplication::applicationName(), ToDisplayText(description));
-    EndWithStatus(kFailureStatus);
+    EndWithStatus(RunTimeErrorStatus);
 }
 
 void QtRuntime::EndWithStatus(int status) {

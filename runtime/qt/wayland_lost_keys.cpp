@@ -3,7 +3,6 @@
 #include "qt_runtime.h"
 
 #include <QGuiApplication>
-#include <QtGui/private/qxkbcommon_p.h>
 #include <algorithm>
 #include <cstring>
 #include <qpa/qplatformnativeinterface.h>
@@ -11,7 +10,6 @@
 #include <sys/mman.h>
 #include <unistd.h>
 #include <wayland-client.h>
-#include <xkbcommon/xkbcommon.h>
 
 namespace testola {
 
@@ -78,16 +76,6 @@ struct WaylandListeners {
     static constexpr wl_seat_listener Seat{Capabilities, SeatName};
     static constexpr wl_keyboard_listener Keyboard{Keymap, Enter, Leave, Key, Modifiers, RepeatInfo};
 };
-
-void WaylandLostKeys::XkbDeleter::operator()(xkb_context* context) const {
-    xkb_context_unref(context);
-}
-void WaylandLostKeys::XkbDeleter::operator()(xkb_keymap* keymap) const {
-    xkb_keymap_unref(keymap);
-}
-void WaylandLostKeys::XkbDeleter::operator()(xkb_state* state) const {
-    xkb_state_unref(state);
-}
 
 WaylandLostKeys::WaylandLostKeys() {
     if (!IsWaylandClient()) {
@@ -209,12 +197,10 @@ void WaylandLostKeys::Key(uint32_t time, uint32_t key, uint32_t state) {
         return;
     }
     const xkb_keycode_t code = key + kXkbKeycodeOffset;
-    const xkb_keysym_t symbol = xkb_state_key_get_one_sym(m_xkbState.get(), code);
-    const Qt::KeyboardModifiers modifiers = QXkbCommon::modifiers(m_xkbState.get());
+    const XkbKey read = ReadXkbKey(m_xkbState.get(), code);
     const QEvent::Type type = state == WL_KEYBOARD_KEY_STATE_RELEASED ? QEvent::KeyRelease : QEvent::KeyPress;
-    QWindowSystemInterface::handleExtendedKeyEvent(
-        m_focus, time, type, QXkbCommon::keysymToQtKey(symbol, modifiers, m_xkbState.get(), code), modifiers, code,
-        symbol, m_nativeModifiers, QXkbCommon::lookupString(m_xkbState.get(), code));
+    QWindowSystemInterface::handleExtendedKeyEvent(m_focus, time, type, read.QtKey, read.Modifiers, code, read.Symbol,
+                                                   m_nativeModifiers, read.Text);
 }
 
 void WaylandLostKeys::Modifiers(uint32_t depressed, uint32_t latched, uint32_t locked, uint32_t group) {

@@ -4,7 +4,7 @@
 
 namespace testola {
 
-DialogTemplate::DialogTemplate(std::wstring_view title, short width, std::wstring_view font, WORD fontPoints) {
+DialogTemplate::DialogTemplate(std::wstring_view title, short width) {
     DLGTEMPLATE dialog{};
     dialog.style = DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU;
     dialog.cx = width;
@@ -12,8 +12,8 @@ DialogTemplate::DialogTemplate(std::wstring_view title, short width, std::wstrin
     AddWord(0); // no menu
     AddWord(0); // the standard dialog class
     AddText(title);
-    AddWord(fontPoints);
-    AddText(font);
+    AddWord(8);
+    AddText(L"MS Shell Dlg");
 }
 
 void DialogTemplate::AddControl(ControlClass kind, WORD id, DWORD style, short x, short y, short width, short height,

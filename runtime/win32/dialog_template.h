@@ -6,11 +6,17 @@
 
 namespace testola {
 
+// In dialog units, as the system's dialogs space their parts: the margin around them and a push button's size.
+inline constexpr short DialogMargin = 7;
+inline constexpr short DialogButtonWidth = 50;
+inline constexpr short DialogButtonHeight = 14;
+
 // Lays out a dialog template in memory, as a resource compiler would, for DialogBoxIndirectParamW. Positions and
-// sizes are in dialog units, so the box scales with its font and the screen.
+// sizes are in dialog units, so the box scales with its font and the screen. The box is in the system dialogs'
+// font, "MS Shell Dlg" at 8 points.
 class DialogTemplate {
 public:
-    DialogTemplate(std::wstring_view title, short width, std::wstring_view font, WORD fontPoints);
+    DialogTemplate(std::wstring_view title, short width);
 
     // The system's own control classes, by their predefined atoms.
     enum class ControlClass : WORD { Button = 0x0080, Edit = 0x0081, Static = 0x0082 };

@@ -24,25 +24,20 @@ struct BoxState {
 
 // In dialog units: about four to a character across and eight to a line down.
 constexpr short kWidth = 220;
-constexpr short kMargin = 7;
 constexpr short kLineHeight = 12;
 constexpr short kTextHeight = 8;
 constexpr short kFieldHeight = 14;
-constexpr short kButtonWidth = 50;
-constexpr short kButtonHeight = 14;
 constexpr short kGap = 4;
-constexpr int kLinePercent = 150;
-constexpr int kHintPercent = 85;
 
-// The keypad's decimal key types the decimal point, whatever the layout: the Russian one gives a comma, which
-// ends the number. With NumLock off the key is Delete and types nothing, so it keeps that meaning.
+// The keypad's decimal key types KeypadDecimalPoint. With NumLock off the key is Delete and types nothing, so it
+// keeps that meaning.
 LRESULT CALLBACK AnswerFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
     bool& decimalKeyDown = *reinterpret_cast<bool*>(data);
     if (message == WM_KEYDOWN) {
         decimalKeyDown = wParam == VK_DECIMAL;
     } else if (message == WM_CHAR && decimalKeyDown) {
         decimalKeyDown = false;
-        wParam = L'.';
+        wParam = static_cast<WPARAM>(KeypadDecimalPoint);
     } else if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(field, AnswerFieldProc, 0);
     }
@@ -61,8 +56,8 @@ void SetFont(HWND dialog, int id, HFONT font) {
 }
 
 void OnInitDialog(HWND dialog, BoxState& state) {
-    state.LineFont = ScaledFont(dialog, kLinePercent);
-    state.HintFont = ScaledFont(dialog, kHintPercent);
+    state.LineFont = ScaledFont(dialog, InputBoxParts::LinesAbovePercent);
+    state.HintFont = ScaledFont(dialog, InputBoxParts::HintPercent);
     for (int id = FirstLineId; GetDlgItem(dialog, id) != nullptr; ++id) {
         SetFont(dialog, id, state.LineFont);
     }
@@ -110,37 +105,38 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 DialogTemplate BoxTemplate(const std::wstring& prompt, const std::wstring& title, const InputBoxParts& parts) {
     using Class = DialogTemplate::ControlClass;
-    constexpr short inner = kWidth - 2 * kMargin;
+    constexpr short inner = kWidth - 2 * DialogMargin;
     std::vector<std::wstring> lines;
     for (const std::string& line : parts.LinesAbove) {
         lines.push_back(ToWide(line));
     }
     const std::wstring hint = ToWide(parts.Hint);
-    DialogTemplate box(title, kWidth, L"MS Shell Dlg", 8);
-    short y = kMargin;
+    DialogTemplate box(title, kWidth);
+    short y = DialogMargin;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        box.AddControl(Class::Static, static_cast<WORD>(FirstLineId + i), SS_CENTER | SS_NOPREFIX, kMargin, y, inner,
-                       kLineHeight, lines[i]);
+        box.AddControl(Class::Static, static_cast<WORD>(FirstLineId + i), SS_CENTER | SS_NOPREFIX, DialogMargin, y,
+                       inner, kLineHeight, lines[i]);
         y += kLineHeight;
     }
     if (!lines.empty()) {
         y += kGap;
     }
-    box.AddControl(Class::Static, PromptId, SS_LEFT | SS_NOPREFIX, kMargin, y, inner, kTextHeight, prompt);
+    box.AddControl(Class::Static, PromptId, SS_LEFT | SS_NOPREFIX, DialogMargin, y, inner, kTextHeight, prompt);
     y += kTextHeight + 2;
-    box.AddControl(Class::Edit, FieldId, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, kMargin, y, inner, kFieldHeight, L"");
+    box.AddControl(Class::Edit, FieldId, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, DialogMargin, y, inner, kFieldHeight,
+                   L"");
     y += kFieldHeight + kGap;
     if (!hint.empty()) {
-        box.AddControl(Class::Static, HintId, SS_LEFT | SS_NOPREFIX, kMargin, y, inner, kTextHeight, hint);
+        box.AddControl(Class::Static, HintId, SS_LEFT | SS_NOPREFIX, DialogMargin, y, inner, kTextHeight, hint);
         y += kTextHeight + kGap;
     }
     y += kGap;
-    const short cancelX = kWidth - kMargin - kButtonWidth;
-    box.AddControl(Class::Button, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, cancelX - kGap - kButtonWidth, y, kButtonWidth,
-                   kButtonHeight, ToWide(OkText));
-    box.AddControl(Class::Button, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, cancelX, y, kButtonWidth, kButtonHeight,
-                   ToWide(CancelText));
-    box.SetHeight(static_cast<short>(y + kButtonHeight + kMargin));
+    const short cancelX = kWidth - DialogMargin - DialogButtonWidth;
+    box.AddControl(Class::Button, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, cancelX - kGap - DialogButtonWidth, y,
+                   DialogButtonWidth, DialogButtonHeight, ToWide(OkText));
+    box.AddControl(Class::Button, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, cancelX, y, DialogButtonWidth,
+                   DialogButtonHeight, ToWide(CancelText));
+    box.SetHeight(static_cast<short>(y + DialogButtonHeight + DialogMargin));
     return box;
 }
 

@@ -2,6 +2,7 @@
 
 #include "dialog_template.h"
 #include "dialog_texts.h"
+#include "title_bar.h"
 #include "wide_text.h"
 
 #include <algorithm>
@@ -15,11 +16,6 @@ struct BoxState {
     MessageStyle Style;
     HFONT Font = nullptr;
 };
-
-// In dialog units, as the system's dialogs space their parts.
-constexpr int kMargin = 7;
-constexpr int kButtonWidth = 50;
-constexpr int kButtonHeight = 14;
 
 // A box's pixels for a size in dialog units.
 SIZE DialogPixels(HWND dialog, int width, int height) {
@@ -48,13 +44,13 @@ SIZE TextSize(HWND window, HFONT font, int widest) {
     return {box.right, box.bottom};
 }
 
-// How wide the title bar must be for the whole title beside the small icon and the three caption buttons.
+// TitleBarWidth in the desktop's caption font, beside the small icon and the caption buttons.
 int TitleWidth(HWND dialog, const SIZE& margin) {
     const NONCLIENTMETRICSW metrics = DesktopMetrics();
     HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
     const int title = TextSize(dialog, font, SHRT_MAX).cx;
     DeleteObject(font);
-    return title + GetSystemMetrics(SM_CXSMICON) + 3 * metrics.iCaptionWidth + 2 * margin.cx;
+    return TitleBarWidth(title, GetSystemMetrics(SM_CXSMICON), metrics.iCaptionWidth, margin.cx);
 }
 
 void Place(HWND control, int x, int y, SIZE size) {
@@ -65,7 +61,7 @@ void Place(HWND control, int x, int y, SIZE size) {
 // centred on it when shorter, the button centred below both; the box fits them and its whole title, and sits in
 // the middle of the owner's screen.
 void LayOut(HWND dialog, const BoxState& state) {
-    const SIZE margin = DialogPixels(dialog, kMargin, kMargin);
+    const SIZE margin = DialogPixels(dialog, DialogMargin, DialogMargin);
     HWND icon = GetDlgItem(dialog, MessageIconId);
     const SIZE iconSize = icon != nullptr ? SIZE{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)} : SIZE{};
     MONITORINFO monitor{};
@@ -82,7 +78,7 @@ void LayOut(HWND dialog, const BoxState& state) {
         Place(icon, margin.cx, margin.cy + (contentHeight - iconSize.cy) / 2, iconSize);
     }
 
-    const SIZE button = DialogPixels(dialog, kButtonWidth, kButtonHeight);
+    const SIZE button = DialogPixels(dialog, DialogButtonWidth, DialogButtonHeight);
     const int contentWidth = std::max(textLeft + textSize.cx, button.cx + margin.cx) + margin.cx;
     RECT client{0, 0, std::max(contentWidth, TitleWidth(dialog, margin)), 0};
     const int buttonTop = margin.cy + contentHeight + margin.cy;
@@ -136,7 +132,7 @@ INT_PTR CALLBACK MessageBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 // The parts at a size of one unit each; they find their places once the box has its fonts.
 DialogTemplate BoxTemplate(const std::wstring& text, const std::wstring& title, MessageStyle style) {
     using Class = DialogTemplate::ControlClass;
-    DialogTemplate box(title, 1, L"MS Shell Dlg", 8);
+    DialogTemplate box(title, 1);
     if (style == MessageStyle::Stop) {
         box.AddControl(Class::Static, MessageIconId, SS_ICON, 0, 0, 1, 1, L"");
     }

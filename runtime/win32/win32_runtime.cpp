@@ -2,13 +2,12 @@
 
 #include "input_box.h"
 #include "message_box.h"
+#include "run_time_error.h"
 #include "wide_text.h"
 
 namespace testola {
 
 namespace {
-
-constexpr int kFailureStatus = 1;
 
 void EndWithStatus(HWND window, int status) {
     if (window != nullptr) {
@@ -42,7 +41,7 @@ void Win32Runtime::MinimiseWindow() {
 
 void Win32Runtime::ReportRunTimeError(const std::string& description) {
     RunMessageBox(m_window, ToWide(description), MessageStyle::Stop, ToWide(m_programName));
-    EndWithStatus(m_window, kFailureStatus);
+    EndWithStatus(m_window, RunTimeErrorStatus);
 }
 
 } // namespace testola

@@ -1,6 +1,8 @@
 #include "form1_layout.h"
 #include "row_name.h"
 
+#include <set>
+
 namespace testola::testing {
 namespace {
 
@@ -9,6 +11,17 @@ TEST(Strip, CarriesTheTwoSmallButtonsOnly) {
         EXPECT_EQ(LiesOnStrip(control),
                   control.Name == "Command1" || control.Name == "Command2" || control.Name == "Image1")
             << control.Name;
+    }
+}
+
+// Each control's number is its own, fits the 16 bits a Win32 notification carries, and is neither 1 nor 2, the
+// numbers the system gives Enter and Escape (IDOK and IDCANCEL).
+TEST(ControlIds, AreEachControlsOwnAndClearOfEnterAndEscape) {
+    std::set<int> ids;
+    for (const ControlLayout& control : Form1Controls) {
+        EXPECT_TRUE(ids.insert(control.Id).second) << control.Name << " shares its id " << control.Id;
+        EXPECT_GT(control.Id, 2) << control.Name;
+        EXPECT_LE(control.Id, 0xFFFF) << control.Name;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "application_setup.h"
 
-#include "qt_layout.h"
+#include "display_text.h"
+#include "form1_layout.h"
 
 #include <QApplication>
 #include <QFont>
@@ -36,7 +37,7 @@ void PrepareApplication(QApplication& application) {
     QGuiApplication::setDesktopFileName(QStringLiteral(TESTOLA_APP_ID));
     // One look on every desktop, so the colours chosen for the panel and the strip read the same everywhere.
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QFont::insertSubstitution(ToQString(DesignFontFamily), ToQString(SubstituteFontFamily));
+    QFont::insertSubstitution(ToDisplayText(DesignFontFamily), ToDisplayText(SubstituteFontFamily));
     InstallQtRussian(application);
 }
 

@@ -1,5 +1,7 @@
 #include "matrix_panel.h"
 
+#include "display_text.h"
+
 #include <QPainter>
 
 namespace testola {
@@ -14,9 +16,7 @@ void MatrixPanel::SetCaption(const QString& caption) {
 }
 
 QString MatrixPanel::DisplayedText() const {
-    QString shown = text();
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return shown;
+    return ToDisplayText(text());
 }
 
 void MatrixPanel::paintEvent(QPaintEvent*) {

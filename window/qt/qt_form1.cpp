@@ -1,6 +1,7 @@
 #include "qt_form1.h"
 
 #include "desktop_palette.h"
+#include "display_text.h"
 #include "focus_button.h"
 #include "form1_layout.h"
 #include "icon_image.h"
@@ -21,19 +22,19 @@ namespace testola {
 namespace {
 
 void PlaceControl(QWidget* control, const ControlLayout& layout, double scale) {
-    control->setObjectName(ToQString(layout.Name));
+    control->setObjectName(ToDisplayText(layout.Name));
     control->setGeometry(ToPixels(layout.Box, scale));
     control->setEnabled(layout.Enabled);
     if (!layout.Tooltip.empty()) {
-        control->setToolTip(ToQString(layout.Tooltip));
+        control->setToolTip(ToDisplayText(layout.Tooltip));
     }
     if (!layout.AccessibleName.empty()) {
-        control->setAccessibleName(ToQString(layout.AccessibleName));
+        control->setAccessibleName(ToDisplayText(layout.AccessibleName));
     }
 }
 
 QFont DesignFont(double points, bool bold, double scale) {
-    QFont font(ToQString(DesignFontFamily));
+    QFont font(ToDisplayText(DesignFontFamily));
     font.setPointSizeF(points * scale);
     font.setBold(bold);
     // The family covers every character the window shows, so Qt need not gather fallback fonts at start.
@@ -72,7 +73,7 @@ QtForm1::QtForm1(Runtime& runtime, RandomSource& random, QWidget* parent)
       m_scale(DesktopFontScale()) {
     [[maybe_unused]] static const bool accessibleAsWindow = (QAccessible::installFactory(&Form1Accessible), true);
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(ToQString(Form1Title));
+    setWindowTitle(ToDisplayText(Form1Title));
     setWindowIcon(TestolaIcon());
     setFixedSize(ToPixels(Form1Client, m_scale).size());
     setFont(DesignFont(WindowFontPoints, false, m_scale));
@@ -80,7 +81,7 @@ QtForm1::QtForm1(Runtime& runtime, RandomSource& random, QWidget* parent)
 
     BuildControls();
     FollowDesktopColours(*this);
-    setAccessibleDescription(ToQString(Form1Description));
+    setAccessibleDescription(ToDisplayText(Form1Description));
     SetTabOrder();
     Button(DefaultButton)->setFocus();
 
@@ -96,7 +97,7 @@ void QtForm1::BuildControls() {
         QWidget* control = nullptr;
         switch (layout.Kind) {
         case ControlKind::Strip: {
-            auto* strip = new TitleStrip(ToQString(layout.Caption), this);
+            auto* strip = new TitleStrip(ToDisplayText(layout.Caption), this);
             strip->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             strip->setAutoFillBackground(true);
             control = strip;
@@ -123,13 +124,13 @@ void QtForm1::BuildControls() {
 }
 
 QPushButton* QtForm1::MakeButton(std::string_view name) {
-    auto* button = new FocusButton(ToQString(LayoutOf(name).Caption), this);
+    auto* button = new FocusButton(ToDisplayText(LayoutOf(name).Caption), this);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }
 
 QPushButton* QtForm1::Button(std::string_view name) const {
-    auto* button = findChild<QPushButton*>(ToQString(name), Qt::FindDirectChildrenOnly);
+    auto* button = findChild<QPushButton*>(ToDisplayText(name), Qt::FindDirectChildrenOnly);
     if (button == nullptr) {
         throw std::logic_error("no such button");
     }
@@ -140,7 +141,8 @@ void QtForm1::SetTabOrder() {
     const std::vector<std::string_view> order = TabOrder();
     // A control in the order that takes no focus, such as the panel, is passed over by Tab.
     for (std::size_t index = 1; index < order.size(); ++index) {
-        setTabOrder(findChild<QWidget*>(ToQString(order[index - 1])), findChild<QWidget*>(ToQString(order[index])));
+        setTabOrder(findChild<QWidget*>(ToDisplayText(order[index - 1])),
+                    findChild<QWidget*>(ToDisplayText(order[index])));
     }
 }
 

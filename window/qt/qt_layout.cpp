@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QFontInfo>
 #include <algorithm>
-#include <cmath>
 
 namespace testola {
 
@@ -12,10 +11,6 @@ namespace {
 
 // The size of Qt's general font where the desktop names none, as on a bare X11 or Wayland session.
 constexpr double kQtDefaultPoints = 9.0;
-
-int ScaledPixels(int twips, double scale) {
-    return static_cast<int>(std::lround(twips * scale / TwipsPerPixel));
-}
 
 } // namespace
 
@@ -27,14 +22,8 @@ double DesktopFontScale() {
 }
 
 QRect ToPixels(const TwipsRect& twips, double scale) {
-    const int left = ScaledPixels(twips.Left, scale);
-    const int top = ScaledPixels(twips.Top, scale);
-    return {left, top, ScaledPixels(twips.Left + twips.Width, scale) - left,
-            ScaledPixels(twips.Top + twips.Height, scale) - top};
-}
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const PixelEdges box = TwipsToPixels(twips, DesignDotsPerInch * scale);
+    return {box.Left, box.Top, box.Right - box.Left, box.Bottom - box.Top};
 }
 
 QColor ToColour(Rgb rgb) {

@@ -5,8 +5,6 @@
 
 #include <QColor>
 #include <QRect>
-#include <QString>
-#include <string_view>
 
 namespace testola {
 
@@ -18,8 +16,7 @@ double DesktopFontScale();
 // The layout's twips in Qt's logical pixels at that scale, each edge rounded to a pixel.
 QRect ToPixels(const TwipsRect& twips, double scale = 1.0);
 
-// The layout's texts are UTF-8 and its colours plain sRGB; these bring them into Qt.
-QString ToQString(std::string_view text);
+// The layout's colours are plain sRGB; this brings them into Qt. (Its texts come in through ToDisplayText.)
 QColor ToColour(Rgb rgb);
 
 } // namespace testola

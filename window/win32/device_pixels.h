@@ -6,8 +6,7 @@
 
 namespace testola {
 
-// Twips on a screen of the given density: 1440 twips to the inch, rounded to the nearest pixel.
-int TwipsToDevicePixels(int twips, int dotsPerInch);
+// The layout's twips as a RECT on a screen of the given density.
 RECT ToDeviceRect(const TwipsRect& twips, int dotsPerInch);
 
 // The height a LOGFONT asks for, negative so that it is the height of the characters, not of the cell.

@@ -1,13 +1,14 @@
 #include "win32_form1.h"
 
 #include "accessible_text.h"
-#include "caption_lines.h"
 #include "contrast.h"
 #include "device_pixels.h"
 #include "focus_ring.h"
+#include "line_breaks.h"
 #include "wide_text.h"
 #include "window_resources.h"
 
+#include <algorithm>
 #include <commctrl.h>
 #include <stdexcept>
 #include <uxtheme.h>
@@ -19,12 +20,18 @@ namespace testola {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TestolaForm1";
-constexpr int kFirstControlId = 100;
 // Fires once, after the window's first drawing: timers come only when no paint is pending.
 constexpr UINT_PTR kMakeTooltipsTimer = 1;
 
 bool IsPushButton(const ControlLayout& layout) {
     return layout.Kind == ControlKind::PushButton;
+}
+
+// The row of the control with this id; none for another window's, such as the tooltips'.
+const ControlLayout* LayoutWithId(UINT_PTR id) {
+    const auto found = std::find_if(Form1Controls.begin(), Form1Controls.end(),
+                                    [id](const ControlLayout& row) { return static_cast<UINT_PTR>(row.Id) == id; });
+    return found != Form1Controls.end() ? &*found : nullptr;
 }
 
 int DotsPerInchOf(HWND window) {
@@ -170,8 +177,7 @@ void Win32Form1::CreateControls() {
             style |= WS_DISABLED;
         }
         HWND control = CreateWindowExW(0, kind, ToWide(layout.Caption).c_str(), style, 0, 0, 0, 0, m_window,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
-                                       m_instance, nullptr);
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)), m_instance, nullptr);
         if (control == nullptr) {
             throw std::runtime_error("a control cannot be created");
         }
@@ -271,14 +277,14 @@ LRESULT CALLBACK Win32Form1::WindowProc(HWND window, UINT message, WPARAM wParam
 LRESULT Win32Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: {
-        const auto index = static_cast<std::size_t>(LOWORD(wParam) - kFirstControlId);
-        if (index >= m_controls.size()) {
+        const ControlLayout* layout = LayoutWithId(LOWORD(wParam));
+        if (layout == nullptr) {
             break;
         }
         if (HIWORD(wParam) == BN_CLICKED) {
-            m_form.Press(m_controls[index].Layout->Name);
+            m_form.Press(layout->Name);
         } else if (HIWORD(wParam) == BN_SETFOCUS) {
-            m_focusTarget = m_controls[index].Window;
+            m_focusTarget = At(layout->Name).Window;
             ShowAsDefault(m_focusTarget);
         }
         return 0;
@@ -289,9 +295,9 @@ LRESULT Win32Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY: {
         const auto& draw = *reinterpret_cast<const NMCUSTOMDRAW*>(lParam);
         // The tooltips custom-draw too; only the push buttons are ours to draw.
-        const auto index = static_cast<std::size_t>(draw.hdr.idFrom - kFirstControlId);
-        if (draw.hdr.code != NM_CUSTOMDRAW || index >= m_controls.size() ||
-            m_controls[index].Window != draw.hdr.hwndFrom || !IsPushButton(*m_controls[index].Layout)) {
+        const ControlLayout* layout = LayoutWithId(draw.hdr.idFrom);
+        if (draw.hdr.code != NM_CUSTOMDRAW || layout == nullptr || At(layout->Name).Window != draw.hdr.hwndFrom ||
+            !IsPushButton(*layout)) {
             break;
         }
         if (draw.dwDrawStage == CDDS_PREPAINT && !IsWindowEnabled(draw.hdr.hwndFrom)) {
@@ -375,7 +381,7 @@ void Win32Form1::DrawItem(const DRAWITEMSTRUCT& item) {
     // The panel: a button face with its caption's lines each centred across, the block centred down.
     RECT face = box;
     DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH);
-    const std::vector<std::wstring> lines = CaptionLines(m_panelCaption);
+    const std::vector<std::string_view> lines = SplitLines(m_panelCaption);
     HGDIOBJ previousFont = SelectObject(item.hDC, m_windowFont);
     TEXTMETRICW metrics{};
     GetTextMetricsW(item.hDC, &metrics);
@@ -387,9 +393,10 @@ void Win32Form1::DrawItem(const DRAWITEMSTRUCT& item) {
     SetTextColor(item.hDC, ToColorRef(text));
     const int lineHeight = metrics.tmHeight;
     int top = box.top + (box.bottom - box.top - static_cast<int>(lines.size()) * lineHeight) / 2;
-    for (const std::wstring& line : lines) {
+    for (const std::string_view line : lines) {
         RECT band{box.left, top, box.right, top + lineHeight};
-        DrawTextW(item.hDC, line.c_str(), static_cast<int>(line.size()), &band,
+        const std::wstring wide = ToWide(line);
+        DrawTextW(item.hDC, wide.c_str(), static_cast<int>(wide.size()), &band,
                   DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
         top += lineHeight;
     }
@@ -437,7 +444,7 @@ void Win32Form1::DrawEdges(const NMCUSTOMDRAW& draw) {
     const WindowColours colours =
         ReadableColours(SystemColour(COLOR_INACTIVECAPTION), SystemColour(COLOR_ACTIVECAPTION),
                         SystemColour(COLOR_CAPTIONTEXT), SystemColour(COLOR_BTNFACE), SystemColour(COLOR_BTNTEXT));
-    const bool onStrip = LiesOnStrip(*m_controls[draw.hdr.idFrom - kFirstControlId].Layout);
+    const bool onStrip = LiesOnStrip(*LayoutWithId(draw.hdr.idFrom));
     DrawFrame(draw.hdc, draw.rc, onStrip ? colours.EdgeOnStrip : colours.EdgeOnPanel);
     // The focus ring just inside the edge, in the caption's colour, clear of the caption itself.
     if (GetFocus() == draw.hdr.hwndFrom && IsWindowEnabled(draw.hdr.hwndFrom)) {
@@ -556,9 +563,9 @@ void Win32Form1::SetFocus(std::string_view button) {
 }
 
 void Win32Form1::SetPanelCaption(const std::string& text) {
-    m_panelCaption = ToWide(text);
+    m_panelCaption = text;
     // Kept as the control's text too, where assistive technology reads it.
-    SetWindowTextW(At(Command3).Window, m_panelCaption.c_str());
+    SetWindowTextW(At(Command3).Window, ToWide(text).c_str());
     InvalidateRect(At(Command3).Window, nullptr, TRUE);
 }
 

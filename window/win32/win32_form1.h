@@ -88,7 +88,7 @@ private:
     HWND m_window = nullptr;
     HWND m_tooltips = nullptr;
     std::array<ControlEntry, Form1Controls.size()> m_controls;
-    std::wstring m_panelCaption;
+    std::string m_panelCaption;
     int m_dotsPerInch = DesignDotsPerInch;
     HFONT m_windowFont = nullptr;
     HFONT m_smallBoldFont = nullptr;

@@ -1,3 +1,4 @@
+#include "display_text.h"
 #include "form1_fixture.h"
 #include "pixel_checks.h"
 #include "qt_layout.h"
@@ -28,12 +29,12 @@ TEST_P(Form1StartControl, StandsWhereTheLayoutPutsItWithItsStartTexts) {
     QWidget* control = Control(std::string(expected.Name).c_str());
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(control->geometry(), ToPixels(expected.Box));
-    EXPECT_EQ(control->toolTip(), ToQString(expected.Tooltip));
+    EXPECT_EQ(control->toolTip(), ToDisplayText(expected.Tooltip));
     EXPECT_EQ(control->isEnabled(), expected.Enabled);
     if (auto* button = qobject_cast<QPushButton*>(control)) {
-        EXPECT_EQ(button->text(), ToQString(expected.Caption));
+        EXPECT_EQ(button->text(), ToDisplayText(expected.Caption));
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
-        EXPECT_EQ(label->text(), ToQString(expected.Caption));
+        EXPECT_EQ(label->text(), ToDisplayText(expected.Caption));
     }
 }
 

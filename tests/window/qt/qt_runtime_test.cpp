@@ -3,6 +3,7 @@
 #include "qt_form1.h"
 #include "qt_layout.h"
 #include "qt_printing.h"
+#include "qt_program.h"
 #include "qt_runtime.h"
 #include "random_sequence.h"
 #include "row_name.h"
@@ -23,6 +24,7 @@
 #include <QTest>
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <qpa/qwindowsysteminterface.h>
@@ -53,10 +55,20 @@ protected:
 };
 
 TEST(Waits, FailInsteadOfHangingWhenNoDialogOpensOrOneStaysOpen) {
+    // The wait's failure is caught here as it is reported, and reported again for the check around it.
     EXPECT_NONFATAL_FAILURE(
         {
-            OnNextModal([](QWidget*) {}, std::chrono::milliseconds(50));
-            QTest::qWait(200);
+            ::testing::TestPartResultArray failures;
+            {
+                const ::testing::ScopedFakeTestPartResultReporter caught(
+                    ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+                OnNextModal([](QWidget*) {}, std::chrono::milliseconds(50));
+                static_cast<void>(QTest::qWaitFor([&failures] { return failures.size() > 0; },
+                                                  static_cast<int>(kWaitDeadline.count())));
+            }
+            for (int index = 0; index < failures.size(); ++index) {
+                ADD_FAILURE() << failures.GetTestPartResult(index).message();
+            }
         },
         "no dialog opened within 50 ms");
     EXPECT_NONFATAL_FAILURE(
@@ -300,15 +312,9 @@ TEST_P(ResultBox, IsWideEnoughForTheVerdictsTitleInTheWindowManagersTitleBar) {
 
 INSTANTIATE_TEST_SUITE_P(Scores, ResultBox, ::testing::Values(16, 12, 8, 6));
 
-// The window put together with a Qt runtime as the program's entry does it, and shown.
-template <class RandomType = RandomSequence> struct ShownProgram {
-    ShownProgram() {
-        runtime.SetWindow(&form);
-        form.show();
-    }
-    QtRuntime runtime;
-    RandomType random;
-    QtForm1 form{runtime, random};
+// The program as its entry puts it together, and shown.
+template <class RandomType = RandomSequence> struct ShownProgram : QtProgram<RandomType> {
+    ShownProgram() { this->form.show(); }
 };
 
 // The program itself, with its real dialogs, taken through a whole exam by keyboard alone.
@@ -337,18 +343,22 @@ TEST(RealProgram, AWholeExamByKeyboardWithTheRealDialogs) {
     EXPECT_EQ(verdict->text,
               QString::fromStdString(MakeVerdict(16).Body).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
-    // What the window shows once the box has closed, read from its backing store rather than painted anew: the
-    // focus ring, just inside a button's edge, on the exam button alone.
-    QTest::qWait(50);
-    const QImage shown = form.screen()->grabWindow(form.winId()).toImage();
+    // What the window shows once the box has closed and the window has been drawn again, read from its backing
+    // store rather than painted anew: the focus ring, just inside a button's edge, on the exam button alone.
     QStringList marked;
-    for (const char* name : {"Command1", "Command2", "Command4", "Command5", "Command6"}) {
-        const QRect box = form.findChild<QPushButton*>(QString::fromLatin1(name))->geometry();
-        if (shown.pixel(box.left() + 1, box.center().y()) != shown.pixel(box.left() + 2, box.center().y())) {
-            marked << QString::fromLatin1(name);
+    const auto readMarks = [&form, &marked] {
+        const QImage shown = form.screen()->grabWindow(form.winId()).toImage();
+        marked.clear();
+        for (const char* name : {"Command1", "Command2", "Command4", "Command5", "Command6"}) {
+            const QRect box = form.findChild<QPushButton*>(QString::fromLatin1(name))->geometry();
+            if (shown.pixel(box.left() + 1, box.center().y()) != shown.pixel(box.left() + 2, box.center().y())) {
+                marked << QString::fromLatin1(name);
+            }
         }
-    }
-    EXPECT_EQ(marked, QStringList{QStringLiteral("Command4")});
+        return marked == QStringList{QStringLiteral("Command4")};
+    };
+    EXPECT_TRUE(QTest::qWaitFor(readMarks, static_cast<int>(kWaitDeadline.count())))
+        << "marked: " << marked.join(QLatin1Char(' ')).toStdString();
 }
 
 // A larger desktop font enlarges the window by its ratio to Qt's 9 points; the boxes take the font itself, not
@@ -395,7 +405,7 @@ TEST(RealProgram, AFailureIsReportedAndEndsTheProgramWithAFailureStatus) {
 
     const int status = RunEventLoop();
 
-    EXPECT_NE(status, 0);
+    EXPECT_EQ(status, 1);
     EXPECT_EQ(shown->title.toStdString(), "Testola");
     EXPECT_EQ(shown->text.toStdString(), RunTimeErrorDescription(RunTimeErrorKind::FloatingPointFault));
     EXPECT_EQ(shown->icon, QMessageBox::Critical);
@@ -428,9 +438,11 @@ void QueueForWindow(QWidget& window, const QString& keys) {
     QueueForWindow(window.windowHandle(), keys);
 }
 
-// Waits until the queued keys are taken; a box left open by a lost key is closed, and the test fails. The
-// deadline ends with the wait, so that on a loaded machine it never closes a box of a later test.
-void TakeQueuedKeys() {
+// Waits until the queued keys are taken: the test has queued its last (`allQueued`), Qt's queue of window-system
+// events is empty and no box is open. The wait ends there, from the outermost event loop, where no handler is
+// running and so the key handover holds no key. A box left open by a lost key is closed at the deadline, and the
+// test fails. The deadline ends with the wait, so that on a loaded machine it never closes a box of a later test.
+void TakeQueuedKeys(const std::function<bool()>& allQueued = [] { return true; }) {
     QTimer deadline;
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, [] {
@@ -440,7 +452,13 @@ void TakeQueuedKeys() {
         }
     });
     deadline.start(kWaitDeadline);
-    QTest::qWait(300);
+    const bool taken = QTest::qWaitFor(
+        [&allQueued] {
+            return allQueued() && QWindowSystemInterface::windowSystemEventsQueued() == 0 &&
+                   QApplication::activeModalWidget() == nullptr;
+        },
+        static_cast<int>(kWaitDeadline.count()));
+    EXPECT_TRUE(taken) << "keys were still queued after " << kWaitDeadline.count() << " ms";
 }
 
 // The keys a window takes, each as + or - (pressed or released) and its text.
@@ -465,19 +483,21 @@ protected:
 TEST_P(BoxesHidingAfterTheirLastFrame, KeysQueuedAsABoxClosesReachTheWindowInTheOrderTyped) {
     KeysTaken taken(m_window);
     QMetaObject::Connection wake;
-    OnNextModal([&wake](QWidget* modal) {
+    bool lastQueued = false;
+    OnNextModal([&wake, &lastQueued](QWidget* modal) {
         QWindow* box = modal->windowHandle();
         QueueForWindow(box, QStringLiteral("\nab"));
-        wake =
-            QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, box, [box, &wake] {
-                if (!box->isVisible()) {
-                    QObject::disconnect(wake);
-                    QueueForWindow(box, QStringLiteral("cd"));
-                }
-            });
+        wake = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, box,
+                                [box, &wake, &lastQueued] {
+                                    if (!box->isVisible()) {
+                                        QObject::disconnect(wake);
+                                        QueueForWindow(box, QStringLiteral("cd"));
+                                        lastQueued = true;
+                                    }
+                                });
     });
     m_runtime.ShowInputBox("Введите ответ", "Ввод ответа", "0", kExtras);
-    TakeQueuedKeys();
+    TakeQueuedKeys([&lastQueued] { return lastQueued; });
     QObject::disconnect(wake);
     EXPECT_EQ(taken.Keys.toStdString(), "-\r+a-a+b-b+c-c+d-d");
 }
