@@ -56,7 +56,7 @@ section "5/8 The program on Wayland (headless sway, keys from wtype, the screen 
     "typed ahead with Qt's GNOME theme) and on X11 (openbox, dark)"
 scripts/wayland-smoke.sh build/dev/app/testola "$(basename build/dev/packaging/*.desktop .desktop)"
 # Twenty exams typed ahead of the boxes on GNOME's own compositor, with Qt's GNOME theme.
-scripts/gnome-keys.sh build/dev/app/testola build/dev/tests/testola_first_exam_answers
+scripts/gnome-keys.py build/dev/app/testola build/dev/tests/testola_first_exam_answers
 # The same keys typed ahead of the boxes on X11, and a burst of Returns.
 scripts/x11-keys.sh build/dev/app/testola
 scripts/x11-desktop.sh build/dev/app/testola

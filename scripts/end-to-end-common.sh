@@ -1,5 +1,5 @@
 # The harness of every check that drives the program on a desktop: a virtual X screen (Xvfb) with or without
-# openbox, a headless sway (mutter is scripts/gnome-keys.sh's own), the program's window and end, each waited for
+# openbox, a headless sway (mutter is scripts/gnome-keys.py's own), the program's window and end, each waited for
 # with a deadline, and the layout's points. Sourced, not run. Sourcing it makes a scratch folder, the runtime
 # folder too; when the script exits, everything started here is ended and that is checked, and a failed run first
 # shows the end of each log.

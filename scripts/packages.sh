@@ -25,10 +25,10 @@ check_packages+=(sway qt6-wayland wtype grim jq imagemagick tesseract-ocr)
 # The same run on X11: XTest keys from xdotool, the screen read with ImageMagick's import; and the X11 desktop
 # check: openbox to move the window, qt6ct for a dark palette, xdotool to drive it.
 check_packages+=(xvfb xdotool openbox qt6ct)
-# The GNOME key check (scripts/gnome-keys.sh): GNOME's own compositor headless, with the PipeWire session it
-# expects beside it (and GStreamer's PipeWire plugin for its screen cast), and D-Bus for Python to type through
-# its remote desktop.
-check_packages+=(mutter pipewire wireplumber gstreamer1.0-pipewire python3-dbus)
+# The GNOME key check (scripts/gnome-keys.py): GNOME's own compositor headless, with the PipeWire session it
+# expects beside it (and GStreamer's PipeWire plugin for its screen cast), GLib's D-Bus for Python to type through
+# its remote desktop, and the accessibility bus and registry, where it reads which box has the keyboard.
+check_packages+=(mutter pipewire wireplumber gstreamer1.0-pipewire python3-gi at-spi2-core)
 # scripts/windows.sh: the MinGW-w64 cross compilers, GoogleTest's sources to build for them, Wine on a virtual X
 # screen with a window manager, xdotool to drive the program, and zip.
 windows_packages=(cmake ninja-build g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest)

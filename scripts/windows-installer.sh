@@ -109,7 +109,8 @@ if [ "${2:-}" = --in-wine ]; then
     else
         snapshot "$WINEPREFIX/../before-exam"
         tests/window/win32/exam_end_to_end.sh "$installed/testola.exe" \
-            "$build/tests/testola_first_exam_answers.exe" "$build/window/testola_layout_facts.exe"
+            "$build/tests/testola_first_exam_answers.exe" "$build/window/testola_layout_facts.exe" \
+            "$build/tests/window/win32/testola_restore_window.exe"
         tests/window/win32/check_version.sh "$build/tests/window/win32/testola_read_version.exe" \
             "$installed/testola.exe" LICENSE "$build/tests/window/win32/version.env"
         snapshot "$WINEPREFIX/../after-exam"

@@ -384,10 +384,30 @@ struct ChangeRow : NamedRow {
     UINT message;
 };
 
-class Win32ColourChange : public Win32ColourTest, public ::testing::WithParamInterface<ChangeRow> {};
+// The desktop's button colours changed as a user's new scheme changes them, and the messages that brings handled.
+void SetButtonScheme(COLORREF face, COLORREF text, COLORREF disabledText) {
+    const std::array<int, 3> indices{COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_GRAYTEXT};
+    const std::array<COLORREF, 3> colours{face, text, disabledText};
+    SetSysColors(static_cast<int>(indices.size()), indices.data(), colours.data());
+    PumpMessages();
+}
+
+// A light scheme whose disabled text stands at 3.5:1 on its face, short of 4.5:1 and of 7:1, so that the shared
+// rule moves both the matrix and a disabled caption off the desktop's grey: only then do the two modes differ.
+// Set here, since each Wine release has defaults of its own (Wine 10's grey already reads at 4.5:1).
+void SetFaintGreyScheme() {
+    SetButtonScheme(RGB(0xF0, 0xF0, 0xF0), RGB(0x00, 0x00, 0x00), RGB(0x80, 0x80, 0x80));
+}
+
+class Win32ColourChange : public Win32ColourTest, public ::testing::WithParamInterface<ChangeRow> {
+protected:
+    Win32ColourChange() { SetFaintGreyScheme(); }
+};
 
 // Each of the desktop's messages alone makes the window ask again, and repaint what it painted in the other mode.
 TEST_P(Win32ColourChange, SwitchesToHighContrastAndBackWhileRunning) {
+    ASSERT_LT(ContrastRatio(ToRgb(GetSysColor(COLOR_GRAYTEXT)), ToRgb(GetSysColor(COLOR_BTNFACE))), TextContrast)
+        << "the scheme's grey must fall short of the rule for the modes to differ";
     ASSERT_NE(RuleMatrix(), ToRgb(GetSysColor(COLOR_BTNTEXT))) << "these colours cannot tell the modes apart";
     ASSERT_NE(RuleDisabledCaption(), ToRgb(GetSysColor(COLOR_GRAYTEXT)));
     for (const bool on : {true, false}) {
@@ -411,10 +431,7 @@ INSTANTIATE_TEST_SUITE_P(Messages, Win32ColourChange,
 // A dark scheme whose disabled text stands at 1.9:1 on its face: what the window drew for the start-up colours
 // is far from readable on it.
 void SetDarkScheme() {
-    const std::array<int, 3> indices{COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_GRAYTEXT};
-    const std::array<COLORREF, 3> colours{RGB(0x20, 0x20, 0x30), RGB(0xFF, 0xFF, 0xFF), RGB(0x60, 0x60, 0x60)};
-    SetSysColors(static_cast<int>(indices.size()), indices.data(), colours.data());
-    PumpMessages();
+    SetButtonScheme(RGB(0x20, 0x20, 0x30), RGB(0xFF, 0xFF, 0xFF), RGB(0x60, 0x60, 0x60));
 }
 
 TEST_F(Win32ColourTest, PaintsANewSchemeWhileRunningAtTheSharedRulesContrast) {
