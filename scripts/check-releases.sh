@@ -29,15 +29,18 @@ fail() { echo "FAILED: $*" >&2; exit 1; }
 logged() { "${@:2}" >"$1" 2>&1 || { tail -n 60 "$1"; fail "${*:2} (the whole log: $1)"; }; }
 
 # Makes the apt of the system in a folder accept its archive's Release file when that is past its Valid-Until
-# date: tried with apt-get update, said in one line, and set in the system's own apt configuration.
+# date, and only then: tried with apt-get update checking the date, said in one line, and set in the system's
+# own apt configuration (taken out again once the archive is current).
 accept_expired_release() {
-    local root=$1 suite=$2 log
+    local root=$1 suite=$2 log setting=$1/etc/apt/apt.conf.d/99testola-expired-release
     log=$(mktemp)
-    chroot "$root" apt-get update -q >"$log" 2>&1 || true
+    chroot "$root" apt-get update -q -o Acquire::Check-Valid-Until=true >"$log" 2>&1 || true
     if grep -q 'is expired' "$log"; then
         echo "$suite: the archive's Release file is past its Valid-Until date ($(grep -o 'invalid since [^)]*' "$log" |
             head -n 1)); this chroot's apt does not check the date (Acquire::Check-Valid-Until \"false\")."
-        echo 'Acquire::Check-Valid-Until "false";' >"$root/etc/apt/apt.conf.d/99testola-expired-release"
+        echo 'Acquire::Check-Valid-Until "false";' >"$setting"
+    else
+        rm -f "$setting"
     fi
     rm -f "$log"
 }
