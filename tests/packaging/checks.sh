@@ -226,15 +226,30 @@ deb_runs() {
 }
 
 # Runs lintian on the package as a distribution's maintainer would (the .changes: source and binary), info,
-# pedantic and experimental tags included: an error or a warning fails; every tag it prints is shown. It exits
-# non-zero on errors only (or when it cannot run); warnings are read off the tags, "W: package: tag ...".
+# pedantic and experimental tags included, and judges its report (lintian_report_clean). It exits non-zero on
+# errors only (or when it cannot run), so the tags are read off the report, "W: package: tag ...".
 # Usage: lintian_clean CHANGES_OR_DEB   (exits 77, skipped, where lintian is not installed)
 lintian_clean() {
     local report
     command -v lintian >/dev/null || { echo "lintian is not installed; skipped"; exit 77; }
     report=$(lintian --pedantic --display-info --display-experimental "$1" 2>&1) || fault "lintian: status $?"
+    lintian_report_clean <<<"$report"
+}
+
+# Shows a lintian report, read from the standard input, and fails on any tag in it: error, warning, info,
+# pedantic or experimental. One tag is not the package's fault: newer-standards-version says only that this
+# lintian is older than the Debian Policy the package follows (Debian 12's knows Policy up to 4.6.2). It is
+# shown and said, not failed; the newest release's lintian, which knows the current Policy, holds the package to
+# it (out-of-date-standards-version).
+# Usage: lintian_report_clean <REPORT
+lintian_report_clean() {
+    local report tags
+    report=$(cat)
     echo "$report"
-    ! grep -qE '^[EW]: ' <<<"$report" || fault "lintian finds errors or warnings in $1"
+    tags=$(grep -E '^[A-Z]: ' <<<"$report" | grep -vE '^W: [^ ]+ source: newer-standards-version ') || true
+    ! grep -qE '^W: [^ ]+ source: newer-standards-version ' <<<"$report" ||
+        echo "This lintian is older than the package's Standards-Version; a newer one judges that."
+    [ -z "$tags" ] || fault "lintian finds the tags above"
 }
 
 "$@"
