@@ -237,18 +237,28 @@ lintian_clean() {
 }
 
 # Shows a lintian report, read from the standard input, and fails on any tag in it: error, warning, info,
-# pedantic or experimental. One tag is not the package's fault: newer-standards-version says only that this
-# lintian is older than the Debian Policy the package follows (Debian 12's knows Policy up to 4.6.2). It is
-# shown and said, not failed; the newest release's lintian, which knows the current Policy, holds the package to
-# it (out-of-date-standards-version).
+# pedantic or experimental. A few tags are not the package's fault but the price of one source package for every
+# release from Debian 12 to unstable, each release's lintian judging it; they are shown and counted, not failed:
+lintian_release_tags=(
+    # Debian 12's lintian knows Debian Policy up to 4.6.2. The package follows the current Policy, which
+    # unstable's lintian holds it to (out-of-date-standards-version).
+    'W: testola source: newer-standards-version '
+    # debhelper's compat level 14 exists in unstable only: Debian 12 and 13 build with 13 at the most.
+    'P: testola source: package-uses-old-debhelper-compat-version 13'
+    # unstable's dpkg takes these fields' values as given, but Debian 12's lintian asks for them
+    # (recommended-field, silent-on-rules-requiring-root).
+    'P: testola source: redundant-priority-optional-field '
+    'P: testola source: redundant-rules-requires-root-no-field '
+)
 # Usage: lintian_report_clean <REPORT
 lintian_report_clean() {
-    local report tags
+    local report tags across patterns=() tag
     report=$(cat)
     echo "$report"
-    tags=$(grep -E '^[A-Z]: ' <<<"$report" | grep -vE '^W: [^ ]+ source: newer-standards-version ') || true
-    ! grep -qE '^W: [^ ]+ source: newer-standards-version ' <<<"$report" ||
-        echo "This lintian is older than the package's Standards-Version; a newer one judges that."
+    for tag in "${lintian_release_tags[@]}"; do patterns+=(-e "$tag"); done
+    tags=$(grep -E '^[A-Z]: ' <<<"$report" | grep -vF "${patterns[@]}") || true
+    across=$(grep -cF "${patterns[@]}" <<<"$report") || true
+    [ "$across" -eq 0 ] || echo "Not failed: $across tag(s) above that one package for Debian 12 to unstable brings."
     [ -z "$tags" ] || fault "lintian finds the tags above"
 }
 
