@@ -52,13 +52,13 @@ fresh_system() {
     mkdir -p "$cache"
     if [ -z "$(find "$tarball" -mtime -7 2>/dev/null)" ]; then
         step "$suite: debootstrap --variant=minbase --include=git (kept as $tarball)"
-        rm -rf "$root.debootstrap"
+        remove_system "$root.debootstrap"
         logged "$scratch/$suite-debootstrap.log" \
             debootstrap --variant=minbase --include=git "$suite" "$root.debootstrap"
         # Without the packages debootstrap fetched: they are installed, and would double the tarball.
         tar -C "$root.debootstrap" --exclude='./var/cache/apt/archives/*.deb' -cf "$tarball.new" .
         mv "$tarball.new" "$tarball"
-        rm -rf --one-file-system "$root.debootstrap"
+        remove_system "$root.debootstrap"
     fi
     step "$suite: a fresh minimal system from $tarball"
     mkdir -p "$root"
@@ -67,20 +67,39 @@ fresh_system() {
 }
 
 mounted=()
-# Mounts what a program in the chroot expects of a running system (unmounted again at exit).
+# Mounts what a program in the chroot expects of a running system (unmounted again at exit): the kernel's
+# /proc and /sys, and a /dev of its own with the usual devices, pseudo-terminals and shared memory; nothing of
+# the host's but the folder of apt's cached packages for this release, kept for the next run.
+# Usage: mount_system ROOT SUITE
 mount_system() {
-    local root=$1
+    local root=$1 node name major minor
     mount -t proc proc "$root/proc" && mounted+=("$root/proc")
     mount -t sysfs sysfs "$root/sys" && mounted+=("$root/sys")
-    mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev" && mounted+=("$root/dev")
-    # The packages apt fetches, kept for the next run of this release.
-    mkdir -p "$cache/apt/$3"
-    mount --bind "$cache/apt/$3" "$root/var/cache/apt/archives" && mounted+=("$root/var/cache/apt/archives")
+    mount -t tmpfs -o mode=755,nosuid dev "$root/dev" && mounted+=("$root/dev")
+    for node in null:1:3 zero:1:5 full:1:7 random:1:8 urandom:1:9 tty:5:0; do
+        IFS=: read -r name major minor <<<"$node"
+        mknod -m 666 "$root/dev/$name" c "$major" "$minor"
+    done
+    mkdir "$root/dev/pts" "$root/dev/shm"
+    mount -t devpts -o newinstance,ptmxmode=0666,mode=620 devpts "$root/dev/pts"
+    ln -s pts/ptmx "$root/dev/ptmx"
+    mount -t tmpfs -o mode=1777,nosuid,nodev shm "$root/dev/shm"
+    ln -s /proc/self/fd "$root/dev/fd"
+    ln -s /proc/self/fd/0 "$root/dev/stdin"
+    ln -s /proc/self/fd/1 "$root/dev/stdout"
+    ln -s /proc/self/fd/2 "$root/dev/stderr"
+    mkdir -p "$cache/apt/$2"
+    mount --bind "$cache/apt/$2" "$root/var/cache/apt/archives" && mounted+=("$root/var/cache/apt/archives")
 }
 unmount_all() {
     local point
     for point in "${mounted[@]}"; do umount -R "$point" || umount -R -l "$point"; done
     mounted=()
+}
+# Removes a chroot's folder, but never while anything is mounted beneath it.
+remove_system() {
+    ! findmnt -rn -o TARGET | grep -q "^$1/" || fail "something is still mounted in $1; it is left as it is"
+    rm -rf --one-file-system "$1"
 }
 trap unmount_all EXIT
 
@@ -89,17 +108,17 @@ trap unmount_all EXIT
 # Usage: run_on SUITE LOG COMMAND...
 run_on() {
     local suite=$1 log=$2 root=$scratch/$1
-    rm -rf --one-file-system "$root"
+    remove_system "$root"
     fresh_system "$suite" "$root"
     git clone -q . "$root/root/testola"
-    mount_system "$root" "$suite" "$suite"
+    mount_system "$root" "$suite"
     accept_expired_release "$root" "$suite"
     step "$suite: ${*:3} in a clean clone"
     chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         LANG=C.UTF-8 sh -c 'cd /root/testola && exec "$@"' sh "${@:3}" >"$log" 2>&1 ||
         { tail -n 60 "$log"; fail "${*:3} on $suite (the whole log: $log)"; }
     unmount_all
-    rm -rf --one-file-system "$root"
+    remove_system "$root"
 }
 
 # scripts/test.sh in a fresh minimal system of each release.
