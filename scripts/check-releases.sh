@@ -139,7 +139,8 @@ sbuild_chroot() {
     logged "$scratch/$suite-chroot.log" sbuild-createchroot "$suite" "$root"
 }
 
-# The source package built by sbuild in each release's chroot, and that release's lintian on the result.
+# The source package built by sbuild in each release's chroot, and that release's lintian on the result. The
+# chroot is named rather than the release, so that the .changes keeps debian/changelog's distribution.
 sbuild_on() {
     local dsc=$1 suite log
     dsc=$(realpath "$dsc")
@@ -149,7 +150,8 @@ sbuild_on() {
         step "$suite: sbuild, then lintian --pedantic -I -E in the chroot"
         mkdir -p "$scratch/sbuild-$suite"
         (cd "$scratch/sbuild-$suite" && logged "$scratch/sbuild-$suite.log" \
-            sbuild --dist="$suite" --run-lintian --lintian-opts="--pedantic -I -E" --no-run-autopkgtest "$dsc")
+            sbuild --chroot="$suite-$architecture-sbuild" --run-lintian --lintian-opts="--pedantic -I -E" \
+                --no-run-autopkgtest "$dsc")
         log=$(find "$scratch/sbuild-$suite" -name "*_$architecture.build" | head -n 1)
         grep -E '^(Status|Lintian|Build-Time):' "$log"
         # What lintian printed, between sbuild's lines before and after it.

@@ -240,8 +240,8 @@ lintian_clean() {
 # pedantic or experimental. A few tags are not the package's fault but the price of one source package for every
 # release from Debian 12 to unstable, each release's lintian judging it; they are shown and counted, not failed:
 lintian_release_tags=(
-    # Debian 12's lintian knows Debian Policy up to 4.6.2. The package follows the current Policy, which
-    # unstable's lintian holds it to (out-of-date-standards-version).
+    # Debian 12's and 13's lintian know Debian Policy up to 4.6.2 and 4.7.2. The package follows the current
+    # Policy, which unstable's lintian holds it to (out-of-date-standards-version).
     'W: testola source: newer-standards-version '
     # debhelper's compat level 14 exists in unstable only: Debian 12 and 13 build with 13 at the most.
     'P: testola source: package-uses-old-debhelper-compat-version 13'
