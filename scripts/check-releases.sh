@@ -30,17 +30,19 @@ logged() { "${@:2}" >"$1" 2>&1 || { tail -n 60 "$1"; fail "${*:2} (the whole log
 
 # Makes the apt of the system in a folder accept its archive's Release file when that is past its Valid-Until
 # date, and only then: tried with apt-get update checking the date, said in one line, and set in the system's
-# own apt configuration (taken out again once the archive is current).
+# own apt configuration (taken out again once an update passes). An update that fails otherwise (another apt
+# holding the chroot's lock, say) leaves the setting as it was, and is said too.
 accept_expired_release() {
     local root=$1 suite=$2 log setting=$1/etc/apt/apt.conf.d/99testola-expired-release
     log=$(mktemp)
-    chroot "$root" apt-get update -q -o Acquire::Check-Valid-Until=true >"$log" 2>&1 || true
-    if grep -q 'is expired' "$log"; then
+    if chroot "$root" apt-get update -q -o Acquire::Check-Valid-Until=true >"$log" 2>&1; then
+        rm -f "$setting"
+    elif grep -q 'is expired' "$log"; then
         echo "$suite: the archive's Release file is past its Valid-Until date ($(grep -o 'invalid since [^)]*' "$log" |
             head -n 1)); this chroot's apt does not check the date (Acquire::Check-Valid-Until \"false\")."
         echo 'Acquire::Check-Valid-Until "false";' >"$setting"
     else
-        rm -f "$setting"
+        echo "$suite: apt-get update failed ($(grep -m 1 '^E: ' "$log" || true)); its settings are left as they were."
     fi
     rm -f "$log"
 }
