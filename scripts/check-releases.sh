@@ -4,7 +4,8 @@
 #                                   fresh minimal system of each release (debootstrap's minbase with git), as root
 #   run SCRATCH_DIR SUITE COMMAND.. any command the same way, in the clone's folder (the desktop checks, say)
 #   sbuild SCRATCH_DIR DSC SUITE... the source package built by sbuild in a clean chroot of each release, and
-#                                   judged there by that release's own lintian (--pedantic -I -E): no tag at all
+#                                   judged there by that release's own lintian (--pedantic -I -E): no tag but
+#                                   those one package for every release brings (tests/packaging/checks.sh)
 # A minimal system is made once with debootstrap and kept as a tarball in /var/cache/testola (made again after a
 # week), so that each run unpacks a fresh copy; the packages apt fetches inside are kept there too, one cache per
 # release. sbuild's chroots are made once with sbuild-createchroot, in /srv/chroot/SUITE-amd64-sbuild.
