@@ -191,6 +191,8 @@ deb() {
     done
     has_lines "$root.fields" "Package: testola" "Version: $4" "Depends: libqt6widgets6" "Depends: fonts-dejavu-core" \
         "Depends: qt6-translations-l10n" "Recommends: qt6-wayland"
+    # The very Qt it was built with, by that Qt's ABI: qt6-base-abi on Debian 12, qt6-base-private-abi since 13.
+    has_matches "$root.fields" '^Depends: qt6-base(-private)?-abi$'
 }
 
 # Unpacks the .deb and starts its program: offscreen it must keep running (it only ends when told to), and on a
