@@ -143,17 +143,18 @@ sbuild_chroot() {
 }
 
 # The source package built by sbuild in each release's chroot, and that release's lintian on the result. The
-# chroot is named rather than the release, so that the .changes keeps debian/changelog's distribution.
+# chroot is named apart from the distribution, which stays debian/changelog's in the .changes.
 sbuild_on() {
-    local dsc=$1 suite log
+    local dsc=$1 suite log distribution
     dsc=$(realpath "$dsc")
+    distribution=$(dpkg-parsechangelog -S Distribution)
     for suite in "${@:2}"; do
         sbuild_chroot "$suite"
         accept_expired_release "/srv/chroot/$suite-$architecture-sbuild" "$suite"
         step "$suite: sbuild, then lintian --pedantic -I -E in the chroot"
         mkdir -p "$scratch/sbuild-$suite"
         (cd "$scratch/sbuild-$suite" && logged "$scratch/sbuild-$suite.log" \
-            sbuild --chroot="$suite-$architecture-sbuild" --run-lintian --lintian-opts="--pedantic -I -E" \
+            sbuild --dist="$distribution" --chroot="$suite-$architecture-sbuild" --run-lintian --lintian-opts="--pedantic -I -E" \
                 --no-run-autopkgtest "$dsc")
         log=$(find "$scratch/sbuild-$suite" -name "*_$architecture.build" | head -n 1)
         grep -E '^(Status|Lintian|Build-Time):' "$log"
