@@ -2,9 +2,10 @@
 # The Debian package as its maintainer checks it, made from a clean clone of the committed HEAD:
 # dpkg-buildpackage (source and binary), lintian on the .changes, blhc on the build log, the .deb's files, fields,
 # hardening and start-up (tests/packaging/checks.sh), autopkgtest on this machine, reprotest (a second build,
-# varied, must give the same .deb, and so must the first build), and a build in a clean Debian 12 chroot by sbuild.
+# varied, must give the same .deb, and so must the first build), and builds by sbuild in clean chroots of Debian
+# 12, 13 and unstable, each judged by that release's own lintian (scripts/check-releases.sh).
 # Installs the package on this machine for autopkgtest (and removes it again unless it was installed before), and
-# makes the sbuild chroot once, with debootstrap.
+# makes the sbuild chroots once, with debootstrap.
 # Usage: scripts/check-debian-package.sh SCRATCH_DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -76,12 +77,6 @@ grep -A1 -F 'Reproduction successful' "$scratch/reprotest.log"
 cmp "$deb" "$scratch/reprotest/control/$(basename "$deb")" || fail "two builds of the .deb differ"
 echo "The first build and reprotest's builds give the same $(basename "$deb"), byte for byte."
 
-step "sbuild in a clean Debian 12 chroot"
-schroot -l | grep -qx 'chroot:bookworm-amd64-sbuild' ||
-    logged "$scratch/chroot.log" sbuild-createchroot bookworm /srv/chroot/bookworm-amd64-sbuild
-mkdir "$scratch/sbuild"
-(cd "$scratch/sbuild" && logged "$scratch/sbuild.log" \
-    sbuild --dist=bookworm --no-run-lintian --no-run-autopkgtest "$scratch/testola_$version.dsc")
-# sbuild writes its log to a file, with a summary at the end.
-grep -E '^(Status|Build-Time):' "$scratch/sbuild/testola_${version}_$architecture.build"
+step "sbuild in clean chroots of Debian 12, 13 and unstable, and each release's lintian"
+scripts/check-releases.sh sbuild "$scratch/releases" "$scratch/testola_$version.dsc" bookworm trixie unstable
 step "done"

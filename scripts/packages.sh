@@ -20,7 +20,8 @@ test_packages=("${build_packages[@]}" "${unit_test_packages[@]}")
 test_packages+=(desktop-file-utils appstream xvfb x11-utils man-db groff-base binutils)
 # scripts/check.sh: clang-format, clang with libFuzzer, valgrind and Google Benchmark; for the Wayland run, a
 # headless sway, Qt's Wayland plugin, a typist, a screenshot tool and OCR to read the screen back.
-check_packages=(clang-format clang libclang-rt-14-dev valgrind libbenchmark-dev)
+# libclang-rt-dev is the runtime of the release's default clang, whichever version that is.
+check_packages=(clang-format clang libclang-rt-dev valgrind libbenchmark-dev)
 check_packages+=(sway qt6-wayland wtype grim jq imagemagick tesseract-ocr)
 # The same run on X11: XTest keys from xdotool, the screen read with ImageMagick's import; and the X11 desktop
 # check: openbox to move the window, qt6ct for a dark palette, xdotool to drive it.
@@ -39,8 +40,12 @@ windows_packages+=(wixl msitools faketime osslsigncode openssl)
 # Wine's 32-bit half, from the i386 architecture. scripts/windows.sh installs it on its own: when the archive cannot
 # give it, only the runs of 32-bit programs are left out.
 wine32_package=wine32:i386
-# scripts/check-debian-package.sh: the package's build (dpkg-dev, debhelper, git for the clean clone), its judges
-# (lintian, blhc), autopkgtest and its test's needs, reprotest with the tools of its variations and diffoscope to
-# show a difference, and sbuild with debootstrap and schroot for the clean chroot.
-debian_packages=(dpkg-dev debhelper git lintian blhc autopkgtest xvfb xauth xdotool reprotest faketime disorderfs
-                 diffoscope-minimal sbuild debootstrap schroot)
+# scripts/check-debian-package.sh: the package's build (dpkg-dev, debhelper, and build-essential, which
+# dpkg-checkbuilddeps asks for; git for the clean clone), its judges (lintian, blhc), autopkgtest and its test's
+# needs, reprotest with the tools of its variations and diffoscope to show a difference, and sbuild with debootstrap
+# and schroot for the clean chroot.
+debian_packages=(dpkg-dev debhelper build-essential git lintian blhc autopkgtest xvfb xauth xdotool reprotest
+                 faketime disorderfs diffoscope-minimal sbuild debootstrap schroot)
+# scripts/check-releases.sh: debootstrap for a minimal system of another release, git for the clean clone in it,
+# and sbuild with schroot for its clean build chroot.
+releases_packages=(debootstrap git sbuild schroot)

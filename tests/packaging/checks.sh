@@ -43,20 +43,31 @@ desktop_entry() {
         "^GenericName\[ru\]=($cyrillic| )+\$" '^Keywords=([a-z]+;)+$' "^Keywords\[ru\]=(($cyrillic)+;)+\$"
 }
 
-# Validates the installed AppStream metadata and checks that it names this program and release.
-# Usage: metainfo PREFIX APP_ID VERSION
+# Validates the installed AppStream metadata and checks that it names this program, its release and its home
+# page, which is debian/control's Homepage.
+# Usage: metainfo PREFIX APP_ID VERSION DEBIAN_CONTROL
 metainfo() {
-    local file=$1/share/metainfo/$2.metainfo.xml report
+    local file=$1/share/metainfo/$2.metainfo.xml report version homepage
     present "$file" || return 0
     report=$(appstreamcli validate --no-net --pedantic --no-color "$file" 2>&1) || fault "appstreamcli: status $?"
     echo "$report"
-    # Errors fail the exit code; warnings and infos do not, so they are failed here. The one pedantic note allowed
-    # is the upper-case letter in the id: the id is the program's reverse-DNS app id, used by the desktop entry,
-    # the icon and the window alike, and upper case is the common convention there.
-    ! grep -E '^[EWIP]: ' <<<"$report" | grep -v ' cid-contains-uppercase-letter ' || fault "unexpected findings above"
+    # Errors fail the exit code; warnings and infos do not, so they are failed here. Allowed are:
+    # - the pedantic note on the upper-case letter in the id. The id is the program's reverse-DNS app id, used by
+    #   the desktop entry, the icons and the window alike, upper case as is the custom in such ids; a new id would
+    #   make an installed copy another program to the desktop (its favourites, the software centre's record).
+    # - before AppStream 1.0 (Debian 12 has 0.16), the info that <developer> is an unknown tag: 1.0 replaced
+    #   <developer_name> with it and warns about the old tag, so no file satisfies both, and the current one is
+    #   kept. Software centres of 0.16 then show no developer's name.
+    local allowed=(-e ' cid-contains-uppercase-letter ')
+    version=$(appstreamcli --version | grep -oE '[0-9]+\.[0-9]+' | head -n 1)
+    [ "${version%%.*}" -ge 1 ] || allowed+=(-e ' unknown-tag developer$')
+    ! grep -E '^[EWIP]: ' <<<"$report" | grep -v "${allowed[@]}" || fault "unexpected findings above"
+    homepage=$(sed -n 's/^Homepage: *//p' "$4")
+    [ -n "$homepage" ] || fault "$4 has no Homepage"
     has_texts "$file" "<id>$2</id>" "<launchable type=\"desktop-id\">$2.desktop</launchable>" \
         "<release version=\"$3\"" '<content_rating type="oars-1.1"' '<control>keyboard</control>' \
-        '<control>pointing</control>' '<display_length side="shortest" compare="ge">'
+        '<control>pointing</control>' '<display_length side="shortest" compare="ge">' \
+        "<url type=\"homepage\">$homepage</url>" '<developer id="' '<name>Testola developers</name>'
 }
 
 # Checks that the icon theme holds the program's icon at every size, each a PNG of exactly that many pixels.
@@ -180,6 +191,8 @@ deb() {
     done
     has_lines "$root.fields" "Package: testola" "Version: $4" "Depends: libqt6widgets6" "Depends: fonts-dejavu-core" \
         "Depends: qt6-translations-l10n" "Recommends: qt6-wayland"
+    # The very Qt it was built with, by that Qt's ABI: qt6-base-abi on Debian 12, qt6-base-private-abi since 13.
+    has_matches "$root.fields" '^Depends: qt6-base(-private)?-abi$'
 }
 
 # Unpacks the .deb and starts its program. Offscreen, where nothing is seen, it must come to wait for events (in
@@ -217,15 +230,40 @@ deb_runs() {
 }
 
 # Runs lintian on the package as a distribution's maintainer would (the .changes: source and binary), info,
-# pedantic and experimental tags included: an error or a warning fails; every tag it prints is shown. It exits
-# non-zero on errors only (or when it cannot run); warnings are read off the tags, "W: package: tag ...".
+# pedantic and experimental tags included, and judges its report (lintian_report_clean). It exits non-zero on
+# errors only (or when it cannot run), so the tags are read off the report, "W: package: tag ...".
 # Usage: lintian_clean CHANGES_OR_DEB   (exits 77, skipped, where lintian is not installed)
 lintian_clean() {
     local report
     command -v lintian >/dev/null || { echo "lintian is not installed; skipped"; exit 77; }
     report=$(lintian --pedantic --display-info --display-experimental "$1" 2>&1) || fault "lintian: status $?"
+    lintian_report_clean <<<"$report"
+}
+
+# Shows a lintian report, read from the standard input, and fails on any tag in it: error, warning, info,
+# pedantic or experimental. A few tags are not the package's fault but the price of one source package for every
+# release from Debian 12 to unstable, each release's lintian judging it; they are shown and counted, not failed:
+lintian_release_tags=(
+    # Debian 12's and 13's lintian know Debian Policy up to 4.6.2 and 4.7.2. The package follows the current
+    # Policy, which unstable's lintian holds it to (out-of-date-standards-version).
+    'W: testola source: newer-standards-version '
+    # debhelper's compat level 14 exists in unstable only: Debian 12 and 13 build with 13 at the most.
+    'P: testola source: package-uses-old-debhelper-compat-version 13'
+    # unstable's dpkg takes these fields' values as given, but Debian 12's lintian asks for them
+    # (recommended-field, silent-on-rules-requiring-root).
+    'P: testola source: redundant-priority-optional-field '
+    'P: testola source: redundant-rules-requires-root-no-field '
+)
+# Usage: lintian_report_clean <REPORT
+lintian_report_clean() {
+    local report tags across patterns=() tag
+    report=$(cat)
     echo "$report"
-    ! grep -qE '^[EW]: ' <<<"$report" || fault "lintian finds errors or warnings in $1"
+    for tag in "${lintian_release_tags[@]}"; do patterns+=(-e "$tag"); done
+    tags=$(grep -E '^[A-Z]: ' <<<"$report" | grep -vF "${patterns[@]}") || true
+    across=$(grep -cF "${patterns[@]}" <<<"$report") || true
+    [ "$across" -eq 0 ] || echo "Not failed: $across tag(s) above that one package for Debian 12 to unstable brings."
+    [ -z "$tags" ] || fault "lintian finds the tags above"
 }
 
 "$@"

@@ -37,7 +37,13 @@ protected:
         EXPECT_NE(button, nullptr) << name;
         return button;
     }
-    MatrixPanel* Panel() const { return m_form->findChild<MatrixPanel*>(QStringLiteral("Command3")); }
+    // The panel has no meta-object of its own, so Qt cannot tell it from a plain push button: it is found as one
+    // by its name and then taken as what it is.
+    MatrixPanel* Panel() const {
+        auto* panel = dynamic_cast<MatrixPanel*>(Button("Command3"));
+        EXPECT_NE(panel, nullptr) << "Command3 is not the matrix panel";
+        return panel;
+    }
     std::string PanelCaption() const { return Panel()->text().toStdString(); }
 
     // A real mouse click in the middle of the button, which a disabled button ignores.
