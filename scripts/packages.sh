@@ -44,3 +44,7 @@ wine32_package=wine32:i386
 # show a difference, and sbuild with debootstrap and schroot for the clean chroot.
 debian_packages=(dpkg-dev debhelper git lintian blhc autopkgtest xvfb xauth xdotool reprotest faketime disorderfs
                  diffoscope-minimal sbuild debootstrap schroot)
+# scripts/cross.sh ARCH: dpkg-architecture for the target's GNU triplet, and qemu-user to run its tests; it adds
+# crossbuild-essential-ARCH. Of the build's and the unit tests' packages above, the libraries (Multi-Arch: same)
+# are installed for ARCH too; the tools, fonts and translations are the build machine's.
+cross_packages=(dpkg-dev qemu-user)
