@@ -19,9 +19,11 @@ inline void PollForModal(std::function<void(QWidget*)> action, std::chrono::mill
                          std::chrono::steady_clock::time_point started) {
     QTimer::singleShot(10, [action = std::move(action), deadline, started]() mutable {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || !modal->isVisible()) {
+        // The steps act on the focused control, which a slow machine (an emulator, say) gives the box only a
+        // moment after it shows.
+        if (modal == nullptr || !modal->isVisible() || modal->focusWidget() == nullptr) {
             if (std::chrono::steady_clock::now() - started > deadline) {
-                ADD_FAILURE() << "no dialog opened within " << deadline.count() << " ms";
+                ADD_FAILURE() << "no dialog opened and took the focus within " << deadline.count() << " ms";
                 return;
             }
             PollForModal(std::move(action), deadline, started);
