@@ -21,7 +21,8 @@ as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 scripts/ensure-packages.sh "${cross_packages[@]}" "${build_packages[@]}" "${unit_test_packages[@]}"
 [ "$arch" != "$(dpkg --print-architecture)" ] || fail "$arch is this machine's own architecture: scripts/test.sh" \
     "builds and tests for it"
-dpkg-architecture -L | grep -xF -- "$arch" >/dev/null || fail "dpkg knows no architecture named $arch (dpkg-architecture -L)"
+dpkg-architecture -L | grep -xF -- "$arch" >/dev/null ||
+    fail "dpkg knows no architecture named $arch (dpkg-architecture -L lists them)"
 triplet=$(dpkg-architecture -a "$arch" -qDEB_HOST_GNU_TYPE 2>/dev/null)
 
 added_arch=
@@ -48,7 +49,8 @@ scripts/ensure-packages.sh "crossbuild-essential-$arch"
 libraries_of() {
     local package
     for package in "$@"; do
-        ! apt-cache show --no-all-versions "$package" 2>/dev/null | grep -x 'Multi-Arch: same' >/dev/null || echo "$package:$arch"
+        apt-cache show --no-all-versions "$package" 2>/dev/null | grep -x 'Multi-Arch: same' >/dev/null || continue
+        echo "$package:$arch"
     done
 }
 mapfile -t build_libraries < <(libraries_of "${build_packages[@]}")
