@@ -23,7 +23,7 @@ inline void PollForModal(std::function<void(QWidget*)> action, std::chrono::mill
         // moment after it shows.
         if (modal == nullptr || !modal->isVisible() || modal->focusWidget() == nullptr) {
             if (std::chrono::steady_clock::now() - started > deadline) {
-                ADD_FAILURE() << "no dialog opened and took the focus within " << deadline.count() << " ms";
+                ADD_FAILURE() << "no dialog opened within " << deadline.count() << " ms";
                 return;
             }
             PollForModal(std::move(action), deadline, started);
