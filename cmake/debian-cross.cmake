@@ -39,5 +39,8 @@ if(NOT TESTOLA_QEMU)
     set(TESTOLA_QEMU qemu-${qemu_cpu})
     message(WARNING "No qemu-${qemu_cpu} is installed (Debian's qemu-user): the tests cannot run")
 endif()
-# The target's dynamic loader and libc are found under the cross toolchain's folder, or else in the multiarch ones.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${TESTOLA_QEMU} -L /usr/${TESTOLA_CROSS_TRIPLET})
+# The tests load the target's own loader, C library and C++ runtime from the multiarch folders (libc6:ARCH,
+# libstdc++6:ARCH), one release of each. Not the cross toolchain's copies (-L /usr/TRIPLET): their loader would
+# load the multiarch C library where both are installed, and a loader and a libc of two releases abort
+# ("stack smashing detected").
+set(CMAKE_CROSSCOMPILING_EMULATOR ${TESTOLA_QEMU})

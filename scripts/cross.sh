@@ -18,7 +18,7 @@ fail() { echo "FAILED: $*" >&2; exit 1; }
 # Root's commands, through sudo for anyone else.
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
-scripts/ensure-packages.sh "${cross_packages[@]}" "${build_packages[@]}" "${unit_test_packages[@]}"
+scripts/ensure-packages.sh "${cross_packages[@]}" "${test_packages[@]}"
 [ "$arch" != "$(dpkg --print-architecture)" ] || fail "$arch is this machine's own architecture: scripts/test.sh" \
     "builds and tests for it"
 dpkg-architecture -L | grep -xF -- "$arch" >/dev/null ||
@@ -54,7 +54,7 @@ libraries_of() {
     done
 }
 mapfile -t build_libraries < <(libraries_of "${build_packages[@]}")
-mapfile -t test_libraries < <(libraries_of "${unit_test_packages[@]}")
+mapfile -t test_libraries < <(libraries_of "${unit_test_packages[@]}" "${cross_runtime_packages[@]}")
 
 # All at once when the archive can give them, else one by one, to know which it cannot.
 not_installed=() reasons=()

@@ -46,5 +46,7 @@ debian_packages=(dpkg-dev debhelper git lintian blhc autopkgtest xvfb xauth xdot
                  diffoscope-minimal sbuild debootstrap schroot)
 # scripts/cross.sh ARCH: dpkg-architecture for the target's GNU triplet, and qemu-user to run its tests; it adds
 # crossbuild-essential-ARCH. Of the build's and the unit tests' packages above, the libraries (Multi-Arch: same)
-# are installed for ARCH too; the tools, fonts and translations are the build machine's.
+# are installed for ARCH too, and so is the C++ runtime its programs load under qemu-user; the tools, fonts and
+# translations are the build machine's.
 cross_packages=(dpkg-dev qemu-user)
+cross_runtime_packages=(libstdc++6)
