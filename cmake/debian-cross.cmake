@@ -40,7 +40,12 @@ if(NOT TESTOLA_QEMU)
     message(WARNING "No qemu-${qemu_cpu} is installed (Debian's qemu-user): the tests cannot run")
 endif()
 # The tests load the target's own loader, C library and C++ runtime from the multiarch folders (libc6:ARCH,
-# libstdc++6:ARCH), one release of each. Not the cross toolchain's copies (-L /usr/TRIPLET): their loader would
-# load the multiarch C library where both are installed, and a loader and a libc of two releases abort
-# ("stack smashing detected").
-set(CMAKE_CROSSCOMPILING_EMULATOR ${TESTOLA_QEMU})
+# libstdc++6:ARCH), one release of each. The cross toolchain's copies (TESTOLA_QEMU_LD_PREFIX=/usr/TRIPLET, for qemu's
+# -L) serve only where the archive cannot give those: their loader would load the multiarch C library where that
+# is installed too, and a loader and a libc of two releases abort ("stack smashing detected").
+set(TESTOLA_QEMU_LD_PREFIX "" CACHE PATH "Where qemu finds the target's loader and libraries first, if not in /")
+if(TESTOLA_QEMU_LD_PREFIX)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${TESTOLA_QEMU} -L ${TESTOLA_QEMU_LD_PREFIX})
+else()
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${TESTOLA_QEMU})
+endif()

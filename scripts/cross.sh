@@ -54,7 +54,7 @@ libraries_of() {
     done
 }
 mapfile -t build_libraries < <(libraries_of "${build_packages[@]}")
-mapfile -t test_libraries < <(libraries_of "${unit_test_packages[@]}" "${cross_runtime_packages[@]}")
+mapfile -t test_libraries < <(libraries_of "${unit_test_packages[@]}")
 
 # All at once when the archive can give them, else one by one, to know which it cannot.
 not_installed=() reasons=()
@@ -76,12 +76,22 @@ if [ ${#not_installed[@]} -gt 0 ]; then
     echo "Could not install ${not_installed[*]} (apt said: ${reasons[0]}), so the Qt window, the program and their" \
         "tests are not built for $arch; the rest is."
 fi
+# qemu runs the tests with the target's loader, C library and C++ runtime of one release: the archive's, where it
+# gives them, else the cross toolchain's own (a loader of one and a libc of the other abort).
+loader_prefix=
+if ! scripts/ensure-packages.sh "${cross_runtime_packages[@]/%/:$arch}" 2>/dev/null; then
+    dpkg-query -W -f='${Status}' "libc6:$arch" 2>/dev/null | grep 'install ok installed' >/dev/null &&
+        fail "could not install ${cross_runtime_packages[*]/%/:$arch} beside libc6:$arch, so no test can run"
+    echo "Could not install ${cross_runtime_packages[*]/%/:$arch}: the tests run with the cross toolchain's" \
+        "C library and C++ runtime (/usr/$triplet)."
+    loader_prefix=/usr/$triplet
+fi
 trap - EXIT
 remove_added_arch
 
 export TESTOLA_CROSS_TRIPLET=$triplet
 build=build/cross-$triplet
-cmake --preset cross -DTESTOLA_BUILD_WINDOW=$window >/dev/null
+cmake --preset cross -DTESTOLA_BUILD_WINDOW=$window -DTESTOLA_QEMU_LD_PREFIX="$loader_prefix" >/dev/null
 cmake --build --preset cross
 left_out=()
 reasons=()
