@@ -49,3 +49,9 @@ debian_packages=(dpkg-dev debhelper build-essential git lintian blhc autopkgtest
 # scripts/check-releases.sh: debootstrap for a minimal system of another release, git for the clean clone in it,
 # and sbuild with schroot for its clean build chroot.
 releases_packages=(debootstrap git sbuild schroot)
+# scripts/cross.sh ARCH: dpkg-architecture for the target's GNU triplet, and qemu-user to run its tests; it adds
+# crossbuild-essential-ARCH. Of the build's and the unit tests' packages above, the libraries (Multi-Arch: same)
+# are installed for ARCH too, and so is the C++ runtime its programs load under qemu-user; the tools, fonts and
+# translations are the build machine's.
+cross_packages=(dpkg-dev qemu-user)
+cross_runtime_packages=(libstdc++6)
