@@ -20,6 +20,8 @@ scripts/ensure-packages.sh "${releases_packages[@]}"
 command=$1
 scratch=$2
 shift 2
+# Every log goes here, the first debootstrap's too.
+mkdir -p "$scratch"
 cache=/var/cache/testola
 architecture=$(dpkg --print-architecture)
 
