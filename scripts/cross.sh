@@ -11,12 +11,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/architectures.sh
 arch=${1:?Usage: scripts/cross.sh ARCH (a Debian architecture: arm64, armhf, ppc64el, riscv64, s390x...)}
 started=$SECONDS
 
 fail() { echo "FAILED: $*" >&2; exit 1; }
-# Root's commands, through sudo for anyone else.
-as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 scripts/ensure-packages.sh "${cross_packages[@]}" "${test_packages[@]}"
 [ "$arch" != "$(dpkg --print-architecture)" ] || fail "$arch is this machine's own architecture: scripts/test.sh" \
@@ -25,21 +24,10 @@ dpkg-architecture -L | grep -xF -- "$arch" >/dev/null ||
     fail "dpkg knows no architecture named $arch (dpkg-architecture -L lists them)"
 triplet=$(dpkg-architecture -a "$arch" -qDEB_HOST_GNU_TYPE 2>/dev/null)
 
+# Leave dpkg as it was found.
 added_arch=
-if ! dpkg --print-foreign-architectures | grep -xF -- "$arch" >/dev/null; then
-    echo "Adding the $arch architecture"
-    as_root dpkg --add-architecture "$arch"
-    added_arch=yes
-    # A new architecture has package lists of its own to fetch, even where this command has updated already.
-    rm -f "$TESTOLA_APT_UPDATE_MARK"
-fi
-# Leave dpkg as it was found: an architecture of which nothing got installed would only slow every later update.
-remove_added_arch() {
-    if [ -n "$added_arch" ] && ! dpkg-query -W -f='${Architecture}\n' 2>/dev/null | grep -xF -- "$arch" >/dev/null; then
-        echo "Removing the $arch architecture again: nothing of it is installed"
-        as_root dpkg --remove-architecture "$arch"
-    fi
-}
+! add_architecture "$arch" || added_arch=yes
+remove_added_arch() { [ -z "$added_arch" ] || remove_architecture_if_unused "$arch"; }
 trap remove_added_arch EXIT
 
 scripts/ensure-packages.sh "crossbuild-essential-$arch"

@@ -12,13 +12,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/architectures.sh
 
 loader=${TESTOLA_WINE32_LOADER:-/usr/lib/wine/wine}
 cannot() {
     echo "$*"
     exit 3
 }
-as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 # Starts the 32-bit loader with a deadline, through bash's own exec, so that a kernel without 32-bit support is
 # named as bash names it ("Exec format error") rather than the file being read as a shell script, as execvp does.
@@ -50,8 +50,7 @@ trap 'rm -f "$before"' EXIT
 installed >"$before"
 
 # Whatever this command added goes again: the packages installed since it started, then the architecture, when
-# it added it and nothing of it is left. An architecture kept for nothing would make every later update fetch
-# its index, which may be the broken one.
+# it added it and nothing of it is left.
 added_i386=
 take_back() {
     local added
@@ -65,18 +64,12 @@ take_back() {
             exit 1
         }
     fi
-    if [ -n "$added_i386" ] && ! installed | grep -q ':i386$'; then
-        as_root dpkg --remove-architecture i386
-    fi
+    [ -z "$added_i386" ] || remove_architecture_if_unused i386
 }
 
 # wine32 implies the i386 architecture, so the architecture is added only where wine32 is still to be installed.
-if ! dpkg --print-foreign-architectures | grep -qx i386 && ! installed | grep -qx "$wine32_package"; then
-    echo "Adding the i386 architecture, for wine32" >&2
-    as_root dpkg --add-architecture i386
+if ! installed | grep -qx "$wine32_package" && add_architecture i386; then
     added_i386=yes
-    # A new architecture has package lists of its own to fetch, even where this command has updated already.
-    rm -f "$TESTOLA_APT_UPDATE_MARK"
 fi
 # What apt says is shown; when it fails, its FAILED line, or all it said, is the reason. (Not through
 # `tee /dev/stderr`: that opens the log anew and empties it when the output goes to a file, as in CI.)

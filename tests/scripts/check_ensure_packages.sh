@@ -12,10 +12,12 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/bin"
 
-# dpkg-query knows the packages listed in $work/installed: one package's status, or every package's name.
+# dpkg-query knows the packages listed in $work/installed: one package's status, or every package's name or
+# architecture (the name's suffix, else amd64) with its status.
 cat >"$work/bin/dpkg-query" <<'STUB'
 #!/usr/bin/env bash
 case ${!#} in
+*Architecture*) grep . "$STUB_DIR/installed" | sed -E 's/^[^:]*(:(.*))?$/installed \2/; s/ $/ amd64/' ;;
 -f=*) sed 's/$/ installed/' "$STUB_DIR/installed" ;;
 *) grep -qx "${!#}" "$STUB_DIR/installed" 2>/dev/null && printf 'install ok installed' ;;
 esac
