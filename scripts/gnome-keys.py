@@ -37,6 +37,7 @@ REGISTRY_ROOT = ("org.a11y.atspi.Registry", "/org/a11y/atspi/accessible/root")
 # AT-SPI's numbers for the states.
 STATE_ACTIVE = 1
 STATE_FOCUSED = 12
+STATE_SHOWING = 25
 
 
 class Failure(Exception):
@@ -183,6 +184,20 @@ class Accessibility:
                 return found
         return None
 
+    def windows(self, pid):
+        """The program's windows as a failure reports them: each title, and whether it is shown and active."""
+        try:
+            application = self.application(pid)
+            described = []
+            for window in self.children(application) if application else []:
+                states = self.states(window)
+                marks = [name for name, state in (("shown", STATE_SHOWING), ("active", STATE_ACTIVE))
+                         if state in states]
+                described.append(f"{self.text(window, 'Name')} ({', '.join(marks) or 'hidden'})")
+            return ", ".join(described) or "none"
+        except GLib.Error as error:
+            return f"not told ({error.message})"
+
     def keyboard(self, pid):
         """The title of the program's active window and the description of its focused control, or None when it
         has no active window (or is not on the bus yet)."""
@@ -286,7 +301,8 @@ class Check:
         if got:
             return
         raise Failure(f"{what} did not get the keyboard; it went to: "
-                      + " | ".join(f"{window}: {focused.split(' ', 2)[:2]}" for window, focused in self.seen))
+                      + " | ".join(f"{window}: {focused.split(' ', 2)[:2]}" for window, focused in self.seen)
+                      + f"; the program's windows now: {self.accessibility.windows(self.program_process.pid)}")
 
     def take_exam(self, run):
         started = time.monotonic()
