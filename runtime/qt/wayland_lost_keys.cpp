@@ -137,7 +137,7 @@ void WaylandLostKeys::ReleaseKeyboard() {
         wl_keyboard_destroy(m_keyboard);
     }
     m_keyboard = nullptr;
-    m_qtHasFocus = false;
+    m_focus.Reset();
 }
 
 void WaylandLostKeys::Keymap(uint32_t format, int fd, uint32_t size) {
@@ -162,44 +162,23 @@ void WaylandLostKeys::Keymap(uint32_t format, int fd, uint32_t size) {
     }
 }
 
-// Followed as Qt's keyboard follows it: an enter without a surface (one already destroyed) and a leave from a
-// surface that does not have the keyboard change nothing; hiding the focused window ends its surface.
 void WaylandLostKeys::Enter(wl_surface* surface) {
-    if (surface == nullptr) {
-        return;
-    }
-    disconnect(m_focusHidden);
-    m_focus = WindowWithSurface(surface);
-    m_qtHasFocus = true;
-    if (m_focus != nullptr) {
-        m_focusHidden = connect(m_focus, &QWindow::visibleChanged, this, [this](bool visible) {
-            if (!visible) {
-                m_qtHasFocus = false;
-                disconnect(m_focusHidden);
-            }
-        });
-    }
+    m_focus.Enter(surface != nullptr ? WindowWithSurface(surface) : nullptr);
 }
 
 void WaylandLostKeys::Leave(wl_surface* surface) {
-    if (surface == nullptr || !m_qtHasFocus || m_focus == nullptr || SurfaceOf(m_focus) != surface) {
-        return;
-    }
-    disconnect(m_focusHidden);
-    m_qtHasFocus = false;
-    // A key after a leave is the compositor's mistake, not a box's closing: none is sent on.
-    m_focus = nullptr;
+    m_focus.Leave(surface != nullptr ? WindowWithSurface(surface) : nullptr);
 }
 
 void WaylandLostKeys::Key(uint32_t time, uint32_t key, uint32_t state) {
-    // Only a box's keys are sent on: the window hides only as the program ends.
-    if (m_qtHasFocus || m_focus == nullptr || m_focus->transientParent() == nullptr || m_xkbState == nullptr) {
+    QWindow* box = m_focus.LostKeysBox();
+    if (box == nullptr || m_xkbState == nullptr) {
         return;
     }
     const xkb_keycode_t code = key + kXkbKeycodeOffset;
     const XkbKey read = ReadXkbKey(m_xkbState.get(), code);
     const QEvent::Type type = state == WL_KEYBOARD_KEY_STATE_RELEASED ? QEvent::KeyRelease : QEvent::KeyPress;
-    QWindowSystemInterface::handleExtendedKeyEvent(m_focus, time, type, read.QtKey, read.Modifiers, code, read.Symbol,
+    QWindowSystemInterface::handleExtendedKeyEvent(box, time, type, read.QtKey, read.Modifiers, code, read.Symbol,
                                                    m_nativeModifiers, read.Text);
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "wayland_keyboard_focus.h"
 #include "xkb_key.h"
 
 #include <QObject>
-#include <QPointer>
-#include <QWindow>
 #include <cstdint>
 #include <memory>
 
@@ -17,7 +16,8 @@ namespace testola {
 
 // Keys that a Wayland compositor sends to a box's surface after the program has hidden the box. Hiding destroys
 // the surface, and the compositor goes on sending keys to it until it has seen that and moved the keyboard to the
-// window; Qt's Wayland plugin drops those keys. A second keyboard on the same seat hears the same keys in the same
+// window, or it gives a box the keyboard only after the box has hidden; Qt's Wayland plugin drops those keys
+// (the rules: WaylandKeyboardFocus). A second keyboard on the same seat hears the same keys in the same
 // order, and follows the keyboard's focus as Qt does: a key that Qt drops because the box's surface is gone is
 // sent on for the box's window, whose key handover gives it to the window the box belongs to.
 // Does nothing unless the program is a Wayland client.
@@ -49,10 +49,7 @@ private:
     std::unique_ptr<xkb_keymap, XkbFree> m_keymap;
     std::unique_ptr<xkb_state, XkbFree> m_xkbState;
     uint32_t m_nativeModifiers = 0;
-    // The window whose surface the compositor last gave the keyboard, and whether Qt still has that surface.
-    QPointer<QWindow> m_focus;
-    bool m_qtHasFocus = false;
-    QMetaObject::Connection m_focusHidden;
+    WaylandKeyboardFocus m_focus;
 };
 
 } // namespace testola

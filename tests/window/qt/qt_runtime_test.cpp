@@ -9,6 +9,7 @@
 #include "row_name.h"
 #include "run_time_error.h"
 #include "verdict.h"
+#include "wayland_keyboard_focus.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAccessible>
@@ -517,6 +518,51 @@ TEST_P(BoxesHidingAfterTheirLastFrame, ABoxClosesWhenItsLastFrameIsNeverAnswered
 }
 
 INSTANTIATE_TEST_SUITE_P(AtOnceOrAfterTheLastFrame, BoxesHidingAfterTheirLastFrame, ::testing::Bool());
+
+// What the compositor does, one step at a time ("enter box", "leave window", "enter gone" for a surface the program
+// has destroyed, "hide box", "show box"), and which window's keys Qt then drops and are sent on.
+struct KeyboardFocusRow : NamedRow {
+    std::vector<std::string> steps;
+    const char* lostFor; // "box", or "" for none
+};
+
+class WaylandKeyboardFocusRules : public ::testing::TestWithParam<KeyboardFocusRow> {};
+
+TEST_P(WaylandKeyboardFocusRules, SendOnTheKeysQtDropsForABoxAndNoOthers) {
+    QWindow window;
+    QWindow box;
+    box.setTransientParent(&window);
+    window.show();
+    box.show();
+    WaylandKeyboardFocus focus;
+    for (const std::string& step : GetParam().steps) {
+        const std::string target = step.substr(step.find(' ') + 1);
+        QWindow* const named = target == "box" ? &box : target == "window" ? &window : nullptr;
+        if (step.starts_with("enter")) {
+            focus.Enter(named);
+        } else if (step.starts_with("leave")) {
+            focus.Leave(named);
+        } else {
+            box.setVisible(step.starts_with("show"));
+        }
+    }
+    EXPECT_EQ(focus.LostKeysBox(), GetParam().lostFor == std::string("box") ? &box : nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, WaylandKeyboardFocusRules,
+    ::testing::Values(
+        KeyboardFocusRow{{"OnTheWindow"}, {"enter window"}, ""}, KeyboardFocusRow{{"OnTheShownBox"}, {"enter box"}, ""},
+        KeyboardFocusRow{{"BoxHiddenWithTheKeyboard"}, {"enter box", "hide box"}, "box"},
+        KeyboardFocusRow{{"ThenLeftAsGone"}, {"enter box", "hide box", "leave gone"}, "box"},
+        KeyboardFocusRow{{"ThenTheWindowEntered"}, {"enter box", "hide box", "enter window"}, ""},
+        KeyboardFocusRow{{"BoxShownAgainBeforeItsNewSurfaceIsEntered"}, {"enter box", "hide box", "show box"}, "box"},
+        KeyboardFocusRow{
+            {"BoxGivenTheKeyboardOnlyAfterItHid"}, {"enter window", "hide box", "leave window", "enter gone"}, "box"},
+        KeyboardFocusRow{{"KeysAfterTheWindowIsLeft"}, {"enter window", "leave window"}, ""},
+        KeyboardFocusRow{{"ALeaveFromASurfaceWithoutTheKeyboard"}, {"enter box", "hide box", "leave window"}, "box"},
+        KeyboardFocusRow{{"AGoneSurfaceWithNoBoxHidden"}, {"enter gone"}, ""}),
+    RowName());
 
 TEST(RealProgram, KeysTypedAheadOfTheAnswerBoxGoToItsFieldAndThoseAfterItToTheWindow) {
     ShownProgram<> program;
