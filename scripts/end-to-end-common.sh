@@ -96,6 +96,9 @@ start_program() {
     geometry
     xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT - 8))
 }
+# The program's window has the X keyboard: the program (Wine, say) has taken the focus the window manager gave it,
+# so the keys typed next reach it.
+has_keyboard() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]; }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$window")"; }
 key() { xdotool key --delay 50 "$@"; }
 # Keys (Return, Escape) and texts one right after the other, with no pause between them.

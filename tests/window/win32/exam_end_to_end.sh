@@ -10,8 +10,7 @@ exe=$1 answers_exe=$2 layout_exe=$3 restore_exe=$4
 source "$(dirname "$0")/../../../scripts/end-to-end-common.sh"
 # shellcheck source=/dev/null
 source <(wine "$layout_exe" | tr -d '\r')
-# The window has the keyboard again, as it does when a box over it closes; the window's state (Normal, Iconic).
-active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ] && sleep 0.2; }
+# The window's state (Normal, Iconic).
 in_state() { xprop -id "$window" WM_STATE 2>/dev/null | grep -qx "[[:space:]]*window state: $1"; }
 
 mapfile -t answers < <(wine "$answers_exe" | tr -d '\r')
@@ -24,12 +23,11 @@ start_program wine "$exe"
 closes() {
     xdotool key Return
     within 10 no_window_named "$1" || fail "the box \"$1\" stayed open"
-    within 10 active || fail "the window did not get the keyboard back after $2"
+    within 10 has_keyboard || fail "the window did not get the keyboard back after $2"
 }
 xdotool windowactivate --sync "$window"
 xdotool mousemove --window "$window" "$exam_button_x" "$exam_button_y" click 1 # the exam button: example 1
 for example in $(seq 8); do
-    sleep 0.3
     xdotool key Return # the answer button, which takes the focus with the example
     window_named "Ввод ответа" >/dev/null || fail "no answer box for example $example"
     # The default 0 is selected, so the typed answer replaces it.
@@ -50,7 +48,7 @@ echo "_ minimises the window"
 # minimised for Windows, refusing the keyboard. The program is then given the keyboard back as Windows gives it.
 wine "$restore_exe" Testola || fail "the window could not be restored"
 within 10 in_state Normal || fail "the window was not restored"
-within 10 active || fail "the window did not get the keyboard back after it was restored"
+within 10 has_keyboard || fail "the window did not get the keyboard back after it was restored"
 xdotool key Escape
 ends_with_success
 echo "Escape ends the program with status 0"
