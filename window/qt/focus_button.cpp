@@ -1,6 +1,7 @@
 #include "focus_button.h"
 
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPen>
 #include <cmath>
@@ -27,6 +28,10 @@ QColor Halfway(const QColor& from, const QColor& to) {
                             (from.blueF() + to.blueF()) / 2);
 }
 
+bool IsEnter(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
 // How far to move the caption up or down, in whole pixels, so that no part of its glyphs reaches the focus
 // ring: an underscore, for one, sits at the very bottom of the font's line.
 int CaptionShift(const QFontMetricsF& metrics, const QString& caption, int height) {
@@ -45,6 +50,22 @@ int CaptionShift(const QFontMetricsF& metrics, const QString& caption, int heigh
 void FocusButton::SetEdgeColour(const QColor& edge) {
     m_edge = edge;
     update();
+}
+
+void FocusButton::keyPressEvent(QKeyEvent* event) {
+    if (IsEnter(event)) {
+        event->ignore();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void FocusButton::keyReleaseEvent(QKeyEvent* event) {
+    if (IsEnter(event)) {
+        event->ignore();
+        return;
+    }
+    QPushButton::keyReleaseEvent(event);
 }
 
 void FocusButton::paintEvent(QPaintEvent*) {

@@ -17,6 +17,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter is the window's key, acted on as it goes down, whatever the desktop's theme makes of it. GNOME's
+    // makes it press a button as Space does, clicking only as it comes up, and a focus moved in between (Mutter
+    // moves it while a box closes) would lose the click.
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     QColor m_edge;

@@ -2,6 +2,9 @@
 #include "matrix_script.h"
 #include "verdict.h"
 
+#include <QKeyEvent>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformtheme.h>
 #include <string>
 #include <utility>
 #include <vector>
@@ -58,6 +61,45 @@ TEST_F(Form1Test, AWholeExamTakesOnlyEnterAndTypedAnswersAndTheFocusGoesStraight
     PressKey(Qt::Key_Return);
     EXPECT_EQ(m_form->State().ExampleNumber, 1);
     EXPECT_EQ(m_form->State().Score, 0);
+}
+
+// The desktop's theme as GNOME's is while it is in place: Return and Enter press a button as Space does, which
+// clicks only as the key comes up. Everything else is asked of the theme it stands in for.
+class ReturnPressesButtonsTheme : public QPlatformTheme {
+public:
+    ReturnPressesButtonsTheme() : m_desktops(std::exchange(QGuiApplicationPrivate::platform_theme, this)) {}
+    ReturnPressesButtonsTheme(const ReturnPressesButtonsTheme&) = delete;
+    ReturnPressesButtonsTheme& operator=(const ReturnPressesButtonsTheme&) = delete;
+    ~ReturnPressesButtonsTheme() override { QGuiApplicationPrivate::platform_theme = m_desktops; }
+
+    QVariant themeHint(ThemeHint hint) const override {
+        if (hint == ButtonPressKeys) {
+            return QVariant::fromValue(QList<Qt::Key>{Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Select});
+        }
+        return m_desktops->themeHint(hint);
+    }
+    const QPalette* palette(Palette type) const override { return m_desktops->palette(type); }
+    const QFont* font(Font type) const override { return m_desktops->font(type); }
+
+private:
+    QPlatformTheme* m_desktops;
+};
+
+TEST_F(Form1Test, EnterActsAsItGoesDownEvenWhereTheThemeMakesItPressButtons) {
+    ReturnPressesButtonsTheme theme;
+    m_random.QueueRandoms(RandomsForMatrix(kFourAndAHalf));
+    QTest::keyPress(m_form->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(m_form->State().ExampleNumber, 1);
+    EXPECT_EQ(m_form->focusWidget(), Button("Command6"));
+    // Let go on the answer button, which has the focus now, it opens no box.
+    QTest::keyRelease(m_form->focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(m_runtime.InputBoxes.empty());
+    // Space still presses a button as the theme says: it clicks as it comes up.
+    QTest::keyPress(m_form->focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(m_runtime.InputBoxes.empty());
+    m_runtime.QueueAnswer("4.5");
+    QTest::keyRelease(m_form->focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(m_runtime.InputBoxes.size(), 1u);
 }
 
 TEST_F(Form1Test, EscapeEndsTheProgramWhateverHasTheFocus) {
