@@ -47,15 +47,17 @@ app_id=$(dpkg-deb -c "$deb" | sed -n 's|.*/usr/share/applications/\(.*\)\.deskto
 step "autopkgtest on this machine (null)"
 installed_before=$(dpkg-query -W -f='${Status}' testola 2>/dev/null | grep -c 'install ok installed' || true)
 # Status 16 (or 20 when it happens in the cleanup) is a fault of the testbed, not of the tests: here that is
-# apt-get update against a mirror that is being synced. Tried once more a minute later when no test ran;
-# accepted when every test had passed and only the cleanup's update failed.
+# apt-get update against a mirror that is being synced. Tried once more when no test ran, as soon as apt-get
+# update passes here (or after two minutes, for an index that stays broken); accepted when every test had passed
+# and only the cleanup's update failed.
 for attempt in 1 2; do
     status=0
     autopkgtest --summary-file="$scratch/autopkgtest.summary" "$changes" -- null >"$scratch/autopkgtest.log" 2>&1 ||
         status=$?
     [ "$status" -eq 16 ] && [ ! -s "$scratch/autopkgtest.summary" ] && [ "$attempt" -eq 1 ] || break
-    echo "autopkgtest: the testbed failed before any test ran; trying again in a minute"
-    sleep 60
+    echo "autopkgtest: the testbed failed before any test ran; trying again once apt-get update passes"
+    end=$((SECONDS + 120))
+    until apt-get update -q >/dev/null 2>&1 || [ "$SECONDS" -ge "$end" ]; do sleep 10; done
 done
 cat "$scratch/autopkgtest.summary"
 if { [ "$status" -eq 16 ] || [ "$status" -eq 20 ]; } && [ -s "$scratch/autopkgtest.summary" ] &&
