@@ -1,4 +1,5 @@
 # Adding a foreign architecture to dpkg for a command, and taking it back; sourced by the scripts beside it.
+# shellcheck shell=bash
 
 # Root's commands, through sudo for anyone else.
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
