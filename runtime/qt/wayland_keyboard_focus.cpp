@@ -17,14 +17,14 @@ QWindow* HiddenBox() {
 
 } // namespace
 
-// An enter of a surface already gone goes to a hidden box: the keys for it are lost, and whichever box it was,
-// the key handover gives them to the window the boxes belong to (or to the box shown meanwhile).
 void WaylandKeyboardFocus::Enter(QWindow* window) {
-    if (window == nullptr) {
-        Follow(HiddenBox(), false);
-    } else {
-        Follow(window, true);
-    }
+    Follow(window, true);
+}
+
+// The keys for a surface already gone are lost, and whichever box's it was, the key handover gives them to the
+// window the boxes belong to (or to the box shown meanwhile).
+void WaylandKeyboardFocus::EnterGone() {
+    Follow(HiddenBox(), false);
 }
 
 // A leave from a surface that does not have the keyboard changes nothing; after a leave from one that has it, a

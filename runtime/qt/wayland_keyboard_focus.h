@@ -11,9 +11,11 @@ namespace testola {
 // connection (WaylandLostKeys), so that the rules can be tested with plain windows.
 class WaylandKeyboardFocus : public QObject {
 public:
-    // The compositor gave the keyboard to this window's surface. nullptr is a surface the program has already
-    // destroyed, and only a box's can be: the box hid before the compositor gave it the keyboard.
+    // The compositor gave the keyboard to this window's surface (nullptr: a live surface of no window's).
     void Enter(QWindow* window);
+    // The compositor gave the keyboard to a surface the program has already destroyed, and only a box's can be:
+    // the box hid before the compositor gave it the keyboard.
+    void EnterGone();
     // The compositor took the keyboard from this window's surface (nullptr: one already destroyed).
     void Leave(QWindow* window);
     // The keyboard left with no enter, as when the seat loses its keyboard.

@@ -163,7 +163,11 @@ void WaylandLostKeys::Keymap(uint32_t format, int fd, uint32_t size) {
 }
 
 void WaylandLostKeys::Enter(wl_surface* surface) {
-    m_focus.Enter(surface != nullptr ? WindowWithSurface(surface) : nullptr);
+    if (surface == nullptr) {
+        m_focus.EnterGone();
+    } else {
+        m_focus.Enter(WindowWithSurface(surface));
+    }
 }
 
 void WaylandLostKeys::Leave(wl_surface* surface) {

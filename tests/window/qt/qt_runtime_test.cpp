@@ -520,7 +520,8 @@ TEST_P(BoxesHidingAfterTheirLastFrame, ABoxClosesWhenItsLastFrameIsNeverAnswered
 INSTANTIATE_TEST_SUITE_P(AtOnceOrAfterTheLastFrame, BoxesHidingAfterTheirLastFrame, ::testing::Bool());
 
 // What the compositor does, one step at a time ("enter box", "leave window", "enter gone" for a surface the program
-// has destroyed, "hide box", "show box"), and which window's keys Qt then drops and are sent on.
+// has destroyed, "enter other" for a live one of no window's, "hide box", "show box"), and which window's keys Qt
+// then drops and are sent on.
 struct KeyboardFocusRow : NamedRow {
     std::vector<std::string> steps;
     const char* lostFor; // "box", or "" for none
@@ -538,7 +539,9 @@ TEST_P(WaylandKeyboardFocusRules, SendOnTheKeysQtDropsForABoxAndNoOthers) {
     for (const std::string& step : GetParam().steps) {
         const std::string target = step.substr(step.find(' ') + 1);
         QWindow* const named = target == "box" ? &box : target == "window" ? &window : nullptr;
-        if (step.starts_with("enter")) {
+        if (step == "enter gone") {
+            focus.EnterGone();
+        } else if (step.starts_with("enter")) {
             focus.Enter(named);
         } else if (step.starts_with("leave")) {
             focus.Leave(named);
@@ -561,7 +564,8 @@ INSTANTIATE_TEST_SUITE_P(
             {"BoxGivenTheKeyboardOnlyAfterItHid"}, {"enter window", "hide box", "leave window", "enter gone"}, "box"},
         KeyboardFocusRow{{"KeysAfterTheWindowIsLeft"}, {"enter window", "leave window"}, ""},
         KeyboardFocusRow{{"ALeaveFromASurfaceWithoutTheKeyboard"}, {"enter box", "hide box", "leave window"}, "box"},
-        KeyboardFocusRow{{"AGoneSurfaceWithNoBoxHidden"}, {"enter gone"}, ""}),
+        KeyboardFocusRow{{"AGoneSurfaceWithNoBoxHidden"}, {"enter gone"}, ""},
+        KeyboardFocusRow{{"ALiveSurfaceOfNoWindowAfterABoxHid"}, {"enter box", "hide box", "enter other"}, ""}),
     RowName());
 
 TEST(RealProgram, KeysTypedAheadOfTheAnswerBoxGoToItsFieldAndThoseAfterItToTheWindow) {
