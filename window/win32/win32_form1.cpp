@@ -302,7 +302,7 @@ LRESULT Win32Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         if (draw.dwDrawStage == CDDS_PREPAINT && !IsWindowEnabled(draw.hdr.hwndFrom)) {
             DrawDisabledButton(draw);
-            DrawEdges(draw);
+            DrawEdges(draw, *layout);
             return CDRF_SKIPDEFAULT;
         }
         // Under high contrast the desktop's own edges and focus mark, in its colours.
@@ -313,7 +313,7 @@ LRESULT Win32Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return CDRF_NOTIFYPOSTPAINT;
         }
         if (draw.dwDrawStage == CDDS_POSTPAINT) {
-            DrawEdges(draw);
+            DrawEdges(draw, *layout);
         }
         return CDRF_DODEFAULT;
     }
@@ -437,14 +437,14 @@ void Win32Form1::DrawDisabledButton(const NMCUSTOMDRAW& draw) {
     SelectObject(draw.hdc, previousFont);
 }
 
-void Win32Form1::DrawEdges(const NMCUSTOMDRAW& draw) {
+void Win32Form1::DrawEdges(const NMCUSTOMDRAW& draw, const ControlLayout& layout) {
     if (m_highContrast) {
         return;
     }
     const WindowColours colours =
         ReadableColours(SystemColour(COLOR_INACTIVECAPTION), SystemColour(COLOR_ACTIVECAPTION),
                         SystemColour(COLOR_CAPTIONTEXT), SystemColour(COLOR_BTNFACE), SystemColour(COLOR_BTNTEXT));
-    const bool onStrip = LiesOnStrip(*LayoutWithId(draw.hdr.idFrom));
+    const bool onStrip = LiesOnStrip(layout);
     DrawFrame(draw.hdc, draw.rc, onStrip ? colours.EdgeOnStrip : colours.EdgeOnPanel);
     // The focus ring just inside the edge, in the caption's colour, clear of the caption itself.
     if (GetFocus() == draw.hdr.hwndFrom && IsWindowEnabled(draw.hdr.hwndFrom)) {

@@ -73,8 +73,9 @@ private:
     // 4.5:1 (always under high contrast), otherwise in the shared rule's nearest colour that does.
     void DrawDisabledButton(const tagNMCUSTOMDRAWINFO& draw);
     // A push button's one-pixel edge and, when it has the focus, a ring just inside that keeps clear of the
-    // caption, each at 3:1 by the shared rule; under high contrast the desktop's own are left alone.
-    void DrawEdges(const tagNMCUSTOMDRAWINFO& draw);
+    // caption, each at 3:1 by the shared rule; under high contrast the desktop's own are left alone. The layout is
+    // the button's row.
+    void DrawEdges(const tagNMCUSTOMDRAWINFO& draw, const ControlLayout& layout);
     void RestoreFocus();
     void ShowAsDefault(HWND focused);
 
